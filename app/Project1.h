@@ -1,0 +1,23 @@
+#pragma once
+
+// The entry function's whole life: start Qt, create the window, run the event loop
+// until the window is closed. An error that escapes any of the three is shown once
+// and ends the program; the exit code is 0 on every path.
+
+#include "Exception.h"
+#include "TApplication.h"
+
+template <typename Form>
+int Project1(Form*& form) {
+    try {
+        Application->Initialize();
+        Application->CreateForm(form);
+        Application->Run();
+    } catch (const Exception& error) {
+        Application->ShowException(error);
+    } catch (...) {
+        // Nothing of an unknown error can be shown; the user still learns that one happened.
+        Application->ShowException(Exception(QString()));
+    }
+    return 0;
+}

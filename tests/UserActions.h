@@ -1,0 +1,80 @@
+#pragma once
+
+// What a user does with the window, as real mouse and key events on real widgets.
+// Each helper fails the current test (and returns) when the window does not let
+// the user do it.
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "TComboBox.h"
+#include "TLabel.h"
+
+template <typename Widget = QWidget>
+Widget* Control(const QWidget* window, const QString& name) {
+    auto* widget = window->findChild<Widget*>(name);
+    if (!widget) qWarning("no control named %s", qPrintable(name));
+    return widget;
+}
+
+inline TComboBox* List(const QWidget* window, int number) {
+    return Control<TComboBox>(window, QStringLiteral("ComboBox%1").arg(number));
+}
+
+inline QString Caption(const QWidget* window, const QString& label) {
+    const auto* widget = Control<QLabel>(window, label);
+    return widget ? widget->text() : QString();
+}
+
+// Opens the list with a click on its arrow and clicks the entry in the drop-down.
+inline void Pick(TComboBox* list, int index) {
+    QVERIFY(list);
+    QVERIFY2(list->isVisible(), qPrintable(list->objectName() + " is hidden"));
+    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(list->width() - 6, list->height() / 2));
+    QAbstractItemView* view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    const QModelIndex entry = list->model()->index(index, 0);
+    view->scrollTo(entry);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
+    QTRY_VERIFY(!view->isVisible());
+}
+
+// Types into the list's text field; every keystroke is an edit.
+inline void TypeInto(TComboBox* list, const QString& text) {
+    QVERIFY(list);
+    QVERIFY(list->isVisible());
+    QTest::keyClicks(list->lineEdit(), text);
+}
+
+inline void Click(QWidget* widget) {
+    QVERIFY(widget);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+// Watches for modal message boxes while a test runs: records each one's title and
+// text and dismisses it with a click on its button, so that a test sees the error
+// a user would see and never hangs on it.
+class MessageBoxWatcher : public QObject {
+public:
+    MessageBoxWatcher() {
+        connect(&poll_, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            titles.append(box->windowTitle());
+            texts.append(box->text());
+            Click(box->buttons().value(0));
+        });
+        poll_.start(5);
+    }
+
+    QStringList titles;
+    QStringList texts;
+
+private:
+    QTimer poll_;
+};

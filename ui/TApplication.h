@@ -1,0 +1,46 @@
+#pragma once
+
+// The application object: starts Qt, owns the main window, runs the event loop and
+// shows errors. Exactly what the entry function needs, and no more.
+
+#include <QWidget>
+#include <memory>
+
+class Exception;
+class QApplication;
+
+class TApplication {
+public:
+    TApplication();
+    ~TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
+    // Starts Qt without the command line: the program takes no options, and Qt's
+    // own (-platform, -style, -reverse, ...) must not change it either.
+    void Initialize();
+
+    // The program has one form: the main window, whose closing ends Run().
+    template <typename Form>
+    void CreateForm(Form*& reference) {
+        auto form = std::make_unique<Form>();
+        reference = form.get();
+        mainForm_ = std::move(form);
+    }
+
+    void Run();
+
+    // Shows the message in a modal box and returns when the user dismisses it.
+    void ShowException(const Exception& error);
+
+private:
+    std::unique_ptr<QApplication> qtApplication_;
+    std::unique_ptr<QWidget> mainForm_;
+};
+
+extern TApplication* const Application;
+
+// "MS Sans Serif", the face the window is designed in, is not on Linux; map it to
+// the metric-compatible face we install. Called by Initialize(), and by tests that
+// build the window under their own QApplication.
+void MapFontFaces();

@@ -1,0 +1,7 @@
+#include "TButton.h"
+
+#include "Dispatch.h"
+
+TButton::TButton(QWidget* parent) : QPushButton(parent) {
+    connect(this, &QAbstractButton::clicked, this, [this] { Dispatch([this] { emit Click(); }); });
+}

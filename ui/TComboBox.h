@@ -1,0 +1,40 @@
+#pragma once
+
+// An editable drop-down list that behaves as the calculator's handlers expect:
+// one Change for every pick by the user (a re-pick of the entry shown included)
+// and one for every edit of its text, none for anything the program does; and a
+// selected index of -1 once the user has typed into it.
+
+#include <QComboBox>
+#include <QString>
+
+class QAbstractItemModel;
+
+class TComboBox : public QComboBox {
+    Q_OBJECT
+    // The text shown until the first pick; set by the window description.
+    Q_PROPERTY(QString prompt READ Prompt WRITE SetPrompt)
+
+public:
+    explicit TComboBox(QWidget* parent = nullptr);
+
+    const QString& Prompt() const { return prompt_; }
+    void SetPrompt(const QString& prompt);
+
+    // Lists with the same entries share one model. Leaves no entry selected and
+    // the prompt showing.
+    void SetEntries(QAbstractItemModel* entries);
+
+    // The entry picked last, or -1 before the first pick and after an edit.
+    int ItemIndex() const { return edited_ ? -1 : currentIndex(); }
+
+signals:
+    void Change();
+
+private:
+    void ShowPrompt();
+    void RaiseChange(bool edited);
+
+    QString prompt_;
+    bool edited_ = false;
+};

@@ -1,0 +1,19 @@
+#include "TLabel.h"
+
+#include <QMouseEvent>
+
+#include "Dispatch.h"
+
+TLabel::TLabel(QWidget* parent) : QLabel(parent) { setAlignment(Qt::AlignLeft | Qt::AlignTop); }
+
+void TLabel::SetCaption(const QString& caption) {
+    setText(caption);
+    resize(sizeHint().width(), height());
+}
+
+// A click is a left-button release over the label, as with a button.
+void TLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Dispatch([this] { emit Click(); });
+}

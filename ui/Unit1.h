@@ -1,0 +1,129 @@
+#pragma once
+
+// The calculator's one window.
+//
+// How a pick travels: the user picks an entry in a list; the list raises Change,
+// which the window description binds to the handler that bears the list's name
+// (ComboBox12 -> ComboBox12Change). A cascade handler (vendor, family, series)
+// shows the next list and hides its siblings. A figure handler turns the list's
+// selected index into one number, stores it in `power`, and RefreshDisplay
+// recomputes every subtotal and writes the grand total and that category's
+// subtotal. The converter (Button1Click) works on its own two fields.
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+#include "Catalogue.h"
+#include "PowerState.h"
+#include "ui_Unit1.h"
+
+class TForm1 : public QWidget, private Ui::TForm1 {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+
+public slots:
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void ComboBox3Change();
+    void ComboBox4Change();
+    void ComboBox5Change();
+    void ComboBox6Change();
+    void ComboBox7Change();
+    void ComboBox8Change();
+    void ComboBox9Change();
+    void ComboBox10Change();
+    void ComboBox11Change();
+    void ComboBox12Change();
+    void ComboBox13Change();
+    void ComboBox14Change();
+    void ComboBox15Change();
+    void ComboBox16Change();
+    void ComboBox17Change();
+    void ComboBox18Change();
+    void ComboBox19Change();
+    void ComboBox20Change();
+    void ComboBox21Change();
+    void ComboBox22Change();
+    void ComboBox23Change();
+    void ComboBox24Change();
+    void ComboBox25Change();
+    void ComboBox26Change();
+    void ComboBox27Change();
+    void ComboBox28Change();
+    void ComboBox29Change();
+    void ComboBox30Change();
+    void ComboBox31Change();
+    void ComboBox32Change();
+    void ComboBox33Change();
+    void ComboBox34Change();
+    void ComboBox35Change();
+    void ComboBox36Change();
+    void ComboBox37Change();
+    void ComboBox38Change();
+    void ComboBox39Change();
+    void ComboBox40Change();
+    void ComboBox41Change();
+    void ComboBox42Change();
+    void ComboBox43Change();
+    void ComboBox44Change();
+    void ComboBox45Change();
+    void ComboBox46Change();
+    void ComboBox47Change();
+    void ComboBox48Change();
+    void ComboBox49Change();
+    void ComboBox50Change();
+    void ComboBox51Change();
+    void ComboBox52Change();
+    void ComboBox53Change();
+    void ComboBox54Change();
+    void ComboBox55Change();
+    void ComboBox56Change();
+    void ComboBox57Change();
+    void ComboBox58Change();
+    void ComboBox59Change();
+    void ComboBox60Change();
+    void ComboBox61Change();
+    void ComboBox62Change();
+    void ComboBox63Change();
+    void ComboBox64Change();
+    void ComboBox65Change();
+    void ComboBox66Change();
+    void ComboBox67Change();
+    void ComboBox68Change();
+    void ComboBox69Change();
+    void Label16Click();
+    void Button1Click();
+
+private:
+    // One row each of the figures the window shows: which subtotal, which label.
+    enum class Category { Processor, Graphics, Memory, Disks, Optical, Fans };
+
+    void FillLists();
+
+    void RefreshDisplay(Category category);
+
+    // The three ways a list's index becomes a figure, each followed by a refresh.
+    void PickWatts(const TComboBox* list, Catalogue rows, std::int32_t& field, Category category);
+    void PickCount(const TComboBox* list, std::int32_t& field, Category category);
+    void PickAmount(const TComboBox* list, std::int32_t& field, Category category);
+
+    // Cascades. SwitchVendor shows the family list of the vendor picked, hides every
+    // model list, and says whether the dashes entry (no device) was picked.
+    bool SwitchVendor(const TComboBox* vendorList, const std::array<TComboBox*, 2>& familyLists,
+                      std::span<TComboBox* const> modelLists);
+    void ShowFamily(const TComboBox* familyList, std::span<TComboBox* const> modelLists,
+                    std::size_t firstModelList);
+
+    PowerState power;
+
+    // In family order, so a family's index finds its model list.
+    std::array<TComboBox*, 12> processorModelLists;
+    std::array<TComboBox*, 8> nvidiaModelLists;
+    std::array<TComboBox*, 6> atiModelLists;
+    std::array<TComboBox*, 14> graphicsModelLists;
+};
+
+extern TForm1* Form1;
