@@ -1,0 +1,297 @@
+// Every list of the window, driven as a user drives it: the cascades' visibility,
+// the figures after each pick, re-picks, and text typed into the lists.
+
+#include <QtTest>
+
+#include "DriveCatalogue.h"
+#include "GraphicsCatalogue.h"
+#include "PowerState.h"
+#include "ProcessorCatalogue.h"
+#include "TApplication.h"
+#include "Unit1.h"
+#include "UserActions.h"
+
+namespace {
+
+// The lists that the cascades show and hide.
+const QList<int> cascadeLists = [] {
+    QList<int> lists;
+    for (int number = 2; number <= 15; ++number) lists.append(number);
+    for (int number = 17; number <= 32; ++number) lists.append(number);
+    return lists;
+}();
+
+}  // namespace
+
+class SelectionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { MapFontFaces(); }
+    void init();
+    void cleanup() { form.reset(); }
+
+    void scenario_data();
+    void scenario();
+    void everyProcessorModel();
+    void everyGraphicsModel();
+    void everyDiskAndOpticalType_data();
+    void everyDiskAndOpticalType();
+    void everyFanCell();
+    void cascadeKeepsPicksWhileHidden();
+    void onlyTheChangedCategoryIsRewritten();
+
+private:
+    // "pick N I" picks entry I of ComboBoxN; "type N TEXT" types into it.
+    void Perform(const QString& action);
+    void WalkModels(const Family& family, TComboBox* list, const char* figure);
+
+    std::unique_ptr<TForm1> form;
+};
+
+void SelectionsTest::init() {
+    form = std::make_unique<TForm1>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+}
+
+void SelectionsTest::Perform(const QString& action) {
+    const QStringList words = action.split(' ');
+    TComboBox* list = List(form.get(), words.value(1).toInt());
+    if (words.value(0) == "pick") Pick(list, words.value(2).toInt());
+    else if (words.value(0) == "type") TypeInto(list, words.mid(2).join(' '));
+    else QFAIL(qPrintable("unknown action " + action));
+}
+
+void SelectionsTest::scenario_data() {
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QList<int>>("shown");  // the cascade lists visible afterwards
+    QTest::addColumn<QString>("expected");  // control=text pairs, separated by ';'
+
+    const QStringList x6 = {"pick 1 0", "pick 2 1", "pick 5 0"};
+    QTest::newRow("AMD, Phenom X6, 1100T") << x6 << QList<int>{2, 5} << "Label1=125Вт;Label6=205Вт";
+    QTest::newRow("overclock truncates 6.25 to 6")
+        << x6 + QStringList{"pick 67 10"} << QList<int>{2, 5} << "Label1=141Вт;Label6=221Вт";
+    const QStringList i7 = x6 + QStringList{"pick 67 10", "pick 1 1"};
+    QTest::newRow("vendor INTEL stores nothing") << i7 << QList<int>{3} << "Label1=141Вт;Label6=221Вт";
+    QTest::newRow("family shows its models only")
+        << i7 + QStringList{"pick 3 0"} << QList<int>{3, 12} << "Label1=141Вт;Label6=221Вт";
+    const QStringList x990 = i7 + QStringList{"pick 3 0", "pick 12 0"};
+    QTest::newRow("990X at 10 %") << x990 << QList<int>{3, 12} << "Label1=146Вт;Label6=226Вт";
+    QTest::newRow("processor dashes: no processor, overclock list keeps its pick")
+        << x990 + QStringList{"pick 1 2"} << QList<int>{} << "Label1=0Вт;Label6=80Вт;ComboBox67=10 %";
+    QTest::newRow("back to AMD: family list keeps its pick, no model list")
+        << x990 + QStringList{"pick 1 2", "pick 1 0"} << QList<int>{2}
+        << "Label1=0Вт;Label6=80Вт;ComboBox2=AMD Phenom™ II X6";
+    QTest::newRow("family switch shows the model list's own pick")
+        << x990 + QStringList{"pick 1 2", "pick 1 0", "pick 2 2", "pick 2 1"} << QList<int>{2, 5}
+        << "Label1=0Вт;Label6=80Вт;ComboBox5=1100T";
+    QTest::newRow("re-pick after the dashes entry counts again")
+        << x990 + QStringList{"pick 1 2", "pick 1 0", "pick 2 1", "pick 5 0"} << QList<int>{2, 5}
+        << "Label1=125Вт;Label6=205Вт";
+    QTest::newRow("re-pick of the overclock after the dashes entry")
+        << x990 + QStringList{"pick 1 2", "pick 1 0", "pick 2 1", "pick 5 0", "pick 67 10"}
+        << QList<int>{2, 5} << "Label1=141Вт;Label6=221Вт";
+    QTest::newRow("typed overclock means none, never -1")
+        << x6 + QStringList{"type 67 5"} << QList<int>{2, 5} << "Label1=125Вт;Label6=205Вт";
+    QTest::newRow("typed overclock with no processor")
+        << QStringList{"type 67 x"} << QList<int>{} << "Label1=0Вт;Label6=80Вт";
+    QTest::newRow("typed model keeps the watts and refreshes")
+        << QStringList{"pick 1 0", "pick 2 7", "type 11 x"} << QList<int>{2, 11} << "Label1=0Вт;Label6=80Вт";
+    QTest::newRow("typed model after a pick keeps that pick's watts")
+        << x6 + QStringList{"type 5 1090T"} << QList<int>{2, 5} << "Label1=125Вт;Label6=205Вт";
+    QTest::newRow("0 % with no processor") << QStringList{"pick 67 0"} << QList<int>{}
+                                          << "Label1=0Вт;Label6=80Вт";
+    QTest::newRow("largest processor: QX9775 at 20 %")
+        << QStringList{"pick 1 1", "pick 3 3", "pick 15 1", "pick 67 20"} << QList<int>{3, 15}
+        << "Label1=185Вт;Label6=265Вт";
+    QTest::newRow("typed vendor hides the models, keeps the family, refreshes nothing")
+        << QStringList{"pick 1 0", "pick 2 1", "type 1 x"} << QList<int>{2} << "Label1=0Вт;Label6=0Вт";
+    QTest::newRow("typed family changes nothing")
+        << QStringList{"pick 1 0", "pick 2 1", "type 2 x"} << QList<int>{2, 5} << "Label6=0Вт";
+
+    const QStringList gtx580 = {"pick 16 1", "pick 17 0", "pick 19 0"};
+    QTest::newRow("one card until the count is used") << gtx580 << QList<int>{17, 19}
+                                                      << "Label2=365Вт;Label6=445Вт";
+    QTest::newRow("four cards at 20 %") << gtx580 + QStringList{"pick 33 3", "pick 69 20"} << QList<int>{17, 19}
+                                        << "Label2=1752Вт;Label6=1832Вт";
+    QTest::newRow("count and overclock before a model")
+        << QStringList{"pick 33 1", "pick 69 10"} << QList<int>{} << "Label2=0Вт;Label6=80Вт";
+    QTest::newRow("then GTX 480") << QStringList{"pick 33 1", "pick 69 10", "pick 16 1", "pick 17 1", "pick 20 0"}
+                                  << QList<int>{17, 20} << "Label2=550Вт;Label6=630Вт";
+    QTest::newRow("graphics dashes: one card again, count list keeps showing 4")
+        << gtx580 + QStringList{"pick 33 3", "pick 69 20", "pick 16 2"} << QList<int>{}
+        << "Label2=0Вт;Label6=80Вт;ComboBox33=4;ComboBox69=20 %";
+    QTest::newRow("after the dashes entry a model counts one card at the kept overclock")
+        << gtx580 + QStringList{"pick 33 3", "pick 69 20", "pick 16 2", "pick 16 1", "pick 17 0", "pick 19 0"}
+        << QList<int>{17, 19} << "Label2=438Вт;Label6=518Вт";
+    QTest::newRow("vendor switch keeps counting the card")
+        << gtx580 + QStringList{"pick 16 0", "pick 34 0"} << QList<int>{18}
+        << "Label2=365Вт;Label3=5Вт;Label6=450Вт";
+    QTest::newRow("series switch shows the other model list")
+        << QStringList{"pick 16 1", "pick 17 0", "pick 17 1"} << QList<int>{17, 20} << "ComboBox20=Серия 4xx";
+    QTest::newRow("NVIDIA, ATI and back: series kept, no model list")
+        << gtx580 + QStringList{"pick 16 0", "pick 16 1"} << QList<int>{17}
+        << "ComboBox17=Серия 5xx;Label2=365Вт";
+    QTest::newRow("typed count stores 0") << gtx580 + QStringList{"type 33 x"} << QList<int>{17, 19}
+                                          << "Label2=0Вт;Label6=80Вт";
+    QTest::newRow("typed graphics overclock means none")
+        << gtx580 + QStringList{"type 69 x"} << QList<int>{17, 19} << "Label2=365Вт;Label6=445Вт";
+
+    QTest::newRow("SSD in disk row 1") << QStringList{"pick 36 8"} << QList<int>{} << "Label4=1Вт;Label6=81Вт";
+    QTest::newRow("four SSDs") << QStringList{"pick 36 8", "pick 37 3"} << QList<int>{} << "Label4=4Вт;Label6=84Вт";
+    QTest::newRow("disk dashes keep the count")
+        << QStringList{"pick 36 8", "pick 37 3", "pick 36 9"} << QList<int>{} << "Label4=0Вт;Label6=80Вт";
+    QTest::newRow("then SATA counts four") << QStringList{"pick 36 8", "pick 37 3", "pick 36 9", "pick 36 5"}
+                                           << QList<int>{} << "Label4=40Вт;Label6=120Вт";
+    QTest::newRow("two rows") << QStringList{"pick 36 4", "pick 37 1", "pick 41 7"} << QList<int>{}
+                              << "Label4=69Вт";
+    // The list numbers do not follow the rows; distinct figures show any crossed wire.
+    QTest::newRow("each disk count multiplies its own row")
+        << QStringList{"pick 36 5", "pick 40 8", "pick 41 7", "pick 42 0", "pick 37 1", "pick 43 2", "pick 44 3",
+                       "pick 45 0"}
+        << QList<int>{} << "Label4=68Вт;Label6=148Вт";
+    QTest::newRow("each optical count multiplies its own row")
+        << QStringList{"pick 38 0", "pick 46 1", "pick 47 2", "pick 48 3", "pick 39 1", "pick 49 2", "pick 50 3",
+                       "pick 51 0"}
+        << QList<int>{} << "Label5=200Вт;Label6=280Вт";
+    QTest::newRow("typed disk type keeps the watts")
+        << QStringList{"pick 42 5", "type 42 x"} << QList<int>{} << "Label4=10Вт;Label6=90Вт";
+    QTest::newRow("typed disk count stores 0")
+        << QStringList{"pick 45 1", "pick 42 5", "type 45 x"} << QList<int>{} << "Label4=0Вт;Label6=80Вт";
+    QTest::newRow("memory DDR3 1600, two, 10 %")
+        << QStringList{"pick 34 4", "pick 35 1", "pick 68 10"} << QList<int>{} << "Label3=24Вт;Label6=104Вт";
+    QTest::newRow("memory count and overclock before a type")
+        << QStringList{"pick 35 1", "pick 68 10"} << QList<int>{} << "Label3=0Вт;Label6=80Вт";
+    QTest::newRow("typed memory overclock means none")
+        << QStringList{"pick 34 7", "pick 35 3", "pick 68 20", "type 68 x"} << QList<int>{}
+        << "Label3=140Вт;Label6=220Вт";
+    QTest::newRow("optical rows 2 and 3")
+        << QStringList{"pick 46 1", "pick 49 2", "pick 47 0", "pick 50 1"} << QList<int>{}
+        << "Label5=111Вт;Label6=191Вт";
+
+    QTest::newRow("one plain 120 mm fan") << QStringList{"pick 58 1"} << QList<int>{}
+                                          << "Label15=5Вт;Label6=85Вт";
+    QTest::newRow("two 200 mm coolers") << QStringList{"pick 66 2"} << QList<int>{} << "Label15=58Вт";
+    QTest::newRow("size first, then kind") << QStringList{"pick 53 3", "pick 57 1"} << QList<int>{}
+                                           << "Label15=17Вт";
+    QTest::newRow("back to 0 removes that cell") << QStringList{"pick 53 3", "pick 57 1", "pick 53 0"}
+                                                 << QList<int>{} << "Label15=8Вт;Label6=88Вт";
+    QTest::newRow("typed fan count means no fans, never -1")
+        << QStringList{"pick 66 2", "type 66 x"} << QList<int>{} << "Label15=0Вт;Label6=80Вт";
+}
+
+void SelectionsTest::scenario() {
+    QFETCH(QStringList, actions);
+    QFETCH(QList<int>, shown);
+    QFETCH(QString, expected);
+
+    for (const QString& action : actions) {
+        Perform(action);
+        if (QTest::currentTestFailed()) return;
+    }
+    for (int number : cascadeLists)
+        QVERIFY2(List(form.get(), number)->isVisible() == shown.contains(number),
+                 qPrintable(QStringLiteral("ComboBox%1").arg(number)));
+    for (const QString& pair : expected.split(';')) {
+        const QString name = pair.section('=', 0, 0);
+        const QString text = pair.section('=', 1);
+        if (auto* list = qobject_cast<QComboBox*>(Control(form.get(), name))) QCOMPARE(list->currentText(), text);
+        else QCOMPARE(Caption(form.get(), name), text);
+    }
+}
+
+// Steps down the list with the arrow key, one pick per press, and checks that each
+// entry reads and counts as its catalogue row says.
+void SelectionsTest::WalkModels(const Family& family, TComboBox* list, const char* figure) {
+    QVERIFY(list->isVisible());
+    list->setFocus();
+    for (const CatalogueRow& row : family.models) {
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentText(), QString::fromUtf8(row.text.data(), qsizetype(row.text.size())));
+        QCOMPARE(Caption(form.get(), figure), QStringLiteral("%1Вт").arg(row.watts));
+    }
+    QCOMPARE(list->count(), qsizetype(family.models.size()));
+}
+
+void SelectionsTest::everyProcessorModel() {
+    const auto walk = [this](int vendor, int familyList, const auto& families, int firstModelList) {
+        Pick(List(form.get(), 1), vendor);
+        for (std::size_t i = 0; i < families.size(); ++i) {
+            Pick(List(form.get(), familyList), int(i));
+            WalkModels(families[i], List(form.get(), firstModelList + int(i)), "Label1");
+            if (QTest::currentTestFailed()) return;
+        }
+    };
+    walk(0, 2, amdFamilies, 4);
+    walk(1, 3, intelFamilies, 12);
+}
+
+void SelectionsTest::everyGraphicsModel() {
+    const auto walk = [this](int vendor, int seriesList, const auto& series, int firstModelList) {
+        Pick(List(form.get(), 16), vendor);
+        for (std::size_t i = 0; i < series.size(); ++i) {
+            Pick(List(form.get(), seriesList), int(i));
+            WalkModels(series[i], List(form.get(), firstModelList + int(i)), "Label2");
+            if (QTest::currentTestFailed()) return;
+        }
+    };
+    walk(1, 17, nvidiaSeries, 19);
+    walk(0, 18, atiSeries, 27);
+}
+
+void SelectionsTest::everyDiskAndOpticalType_data() {
+    QTest::addColumn<int>("list");
+    QTest::addColumn<Catalogue>("rows");
+    QTest::addColumn<QString>("figure");
+    for (int number : {34}) QTest::newRow("memory") << number << Catalogue(memoryTypes) << "Label3";
+    for (int number : {36, 40, 41, 42})
+        QTest::addRow("disk list %d", number) << number << Catalogue(diskTypes) << "Label4";
+    for (int number : {38, 46, 47, 48})
+        QTest::addRow("optical list %d", number) << number << Catalogue(opticalTypes) << "Label5";
+}
+
+void SelectionsTest::everyDiskAndOpticalType() {
+    QFETCH(int, list);
+    QFETCH(Catalogue, rows);
+    QFETCH(QString, figure);
+    WalkModels(Family{"", rows}, List(form.get(), list), qPrintable(figure));
+}
+
+void SelectionsTest::everyFanCell() {
+    for (int cell = 0; cell < fanCells; ++cell) {
+        TComboBox* list = List(form.get(), 52 + cell);
+        Pick(list, 1);
+        QCOMPARE(Caption(form.get(), "Label15"), QStringLiteral("%1Вт").arg(fanWatts[std::size_t(cell)]));
+        Pick(list, 0);
+        QCOMPARE(Caption(form.get(), "Label15"), "0Вт");
+    }
+}
+
+void SelectionsTest::cascadeKeepsPicksWhileHidden() {
+    Pick(List(form.get(), 16), 0);
+    Pick(List(form.get(), 18), 1);
+    Pick(List(form.get(), 28), 11);
+    Pick(List(form.get(), 16), 1);
+    Pick(List(form.get(), 16), 0);
+    Pick(List(form.get(), 18), 1);
+    QCOMPARE(List(form.get(), 28)->currentText(), "Radeon HD 5450");
+    QCOMPARE(List(form.get(), 18)->currentText(), "Серия 5xxx");
+    QCOMPARE(Caption(form.get(), "Label2"), "20Вт");
+}
+
+void SelectionsTest::onlyTheChangedCategoryIsRewritten() {
+    Pick(List(form.get(), 34), 7);
+    Pick(List(form.get(), 36), 5);
+    QCOMPARE(Caption(form.get(), "Label3"), "35Вт");
+    QCOMPARE(Caption(form.get(), "Label4"), "10Вт");
+    QCOMPARE(Caption(form.get(), "Label6"), "125Вт");
+    // Picking a family stores nothing and rewrites no label.
+    Pick(List(form.get(), 1), 0);
+    Pick(List(form.get(), 2), 0);
+    QCOMPARE(Caption(form.get(), "Label1"), "0Вт");
+    QCOMPARE(Caption(form.get(), "Label6"), "125Вт");
+}
+
+QTEST_MAIN(SelectionsTest)
+#include "tst_selections.moc"

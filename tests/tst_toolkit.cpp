@@ -1,0 +1,162 @@
+// The small layer over Qt: when a list reports a change and what it reports, and
+// how an error raised inside a handler reaches the user.
+
+#include <QSignalSpy>
+#include <QStringListModel>
+#include <QtTest>
+#include <stdexcept>
+
+#include "Exception.h"
+#include "TButton.h"
+#include "TComboBox.h"
+#include "TLabel.h"
+#include "UserActions.h"
+
+class ToolkitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { window.reset(); }
+
+    void changeEvents_data();
+    void changeEvents();
+    void mousePickAfterTheDoubleClickInterval();
+    void labelClicks();
+    void handlerErrors_data();
+    void handlerErrors();
+
+private:
+    std::unique_ptr<QWidget> window;
+    TComboBox* list = nullptr;
+    QLineEdit* elsewhere = nullptr;
+    QStringListModel entries{QStringList{"0", "1", "2", "3"}};
+};
+
+void ToolkitTest::init() {
+    window = std::make_unique<QWidget>();
+    list = new TComboBox(window.get());
+    list->setGeometry(8, 8, 120, 21);
+    list->SetPrompt("Количество");
+    list->SetEntries(&entries);
+    elsewhere = new QLineEdit(window.get());
+    elsewhere->setGeometry(8, 40, 120, 21);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    list->setFocus();
+}
+
+using Steps = std::function<void(TComboBox*, QLineEdit*)>;
+Q_DECLARE_METATYPE(Steps)
+
+void ToolkitTest::changeEvents_data() {
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<int>("changes");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("nothing yet") << Steps([](TComboBox*, QLineEdit*) {}) << 0 << -1 << "Количество";
+    QTest::newRow("pick") << Steps([](TComboBox* l, QLineEdit*) { Pick(l, 2); }) << 1 << 2 << "2";
+    QTest::newRow("re-pick of the entry shown")
+        << Steps([](TComboBox* l, QLineEdit*) { Pick(l, 2), Pick(l, 2); }) << 2 << 2 << "2";
+    QTest::newRow("arrow key") << Steps([](TComboBox* l, QLineEdit*) { QTest::keyClick(l, Qt::Key_Down); }) << 1
+                               << 0 << "0";
+    QTest::newRow("one change per keystroke")
+        << Steps([](TComboBox* l, QLineEdit*) { TypeInto(l, "abc"); }) << 3 << -1 << "abcКоличество";
+    QTest::newRow("an edit after a pick leaves no selection")
+        << Steps([](TComboBox* l, QLineEdit*) { Pick(l, 1), QTest::keyClick(l->lineEdit(), Qt::Key_Backspace); })
+        << 2 << -1 << "";
+    QTest::newRow("Enter on an entry's text is no pick") << Steps([](TComboBox* l, QLineEdit*) {
+        l->lineEdit()->selectAll();
+        TypeInto(l, "3");
+        QTest::keyClick(l->lineEdit(), Qt::Key_Return);
+    }) << 1 << -1 << "3";
+    QTest::newRow("leaving the field is no pick") << Steps([](TComboBox* l, QLineEdit* other) {
+        l->lineEdit()->selectAll();
+        TypeInto(l, "3");
+        other->setFocus();
+    }) << 1 << -1 << "3";
+    QTest::newRow("a pick after an edit") << Steps([](TComboBox* l, QLineEdit*) { TypeInto(l, "x"), Pick(l, 0); })
+                                          << 2 << 0 << "0";
+    QTest::newRow("the program's own changes are silent") << Steps([](TComboBox* l, QLineEdit*) {
+        l->setCurrentIndex(3);
+        l->setEditText("x");
+        l->hide();
+        l->show();
+    }) << 0 << 3 << "x";
+}
+
+void ToolkitTest::changeEvents() {
+    QFETCH(Steps, steps);
+    QSignalSpy changes(list, &TComboBox::Change);
+    steps(list, elsewhere);
+    QTEST(int(changes.count()), "changes");
+    QTEST(list->ItemIndex(), "index");
+    QTEST(list->currentText(), "text");
+    // Typed text never becomes an entry.
+    QCOMPARE(list->count(), 4);
+}
+
+void ToolkitTest::mousePickAfterTheDoubleClickInterval() {
+    QSignalSpy changes(list, &TComboBox::Change);
+    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(list->width() - 6, list->height() / 2));
+    QTRY_VERIFY(list->view()->isVisible());
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    const QRect entry = list->view()->visualRect(entries.index(1));
+    QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, entry.center());
+    QTRY_COMPARE(changes.count(), 1);
+    QCOMPARE(list->ItemIndex(), 1);
+}
+
+void ToolkitTest::labelClicks() {
+    auto* label = new TLabel(window.get());
+    label->setGeometry(8, 80, 60, 16);
+    label->show();
+    QSignalSpy clicks(label, &TLabel::Click);
+    Click(label);
+    QCOMPARE(clicks.count(), 1);
+    QTest::mouseClick(label, Qt::RightButton);
+    QCOMPARE(clicks.count(), 1);
+    // Pressed on the label, released away from it: no click, as with a button.
+    QTest::mousePress(label, Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(200, 4));
+    QCOMPARE(clicks.count(), 1);
+}
+
+using Thrower = std::function<void()>;
+Q_DECLARE_METATYPE(Thrower)
+
+void ToolkitTest::handlerErrors_data() {
+    QTest::addColumn<Thrower>("thrower");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("an Exception shows its message") << Thrower([] { throw EConvertError("\"x\" — не целое число"); })
+                                                    << "\"x\" — не целое число";
+    QTest::newRow("anything else shows an empty message")
+        << Thrower([] { throw std::runtime_error("not ours"); }) << "";
+}
+
+// The error is shown once, and the window goes on answering.
+void ToolkitTest::handlerErrors() {
+    QFETCH(Thrower, thrower);
+    QFETCH(QString, message);
+    MessageBoxWatcher watcher;
+    auto* button = new TButton(window.get());
+    button->setGeometry(8, 100, 40, 25);
+    button->show();
+    int calls = 0;
+    connect(button, &TButton::Click, this, [&] { ++calls, thrower(); });
+    connect(list, &TComboBox::Change, this, [&] { ++calls, thrower(); });
+
+    Click(button);
+    QCOMPARE(watcher.texts, QStringList{message});
+    QCOMPARE(watcher.titles, QStringList{"Ostrel"});
+    Pick(list, 1);
+    QCOMPARE(watcher.texts, (QStringList{message, message}));
+    QCOMPARE(calls, 2);
+    QCOMPARE(list->ItemIndex(), 1);
+}
+
+QTEST_MAIN(ToolkitTest)
+#include "tst_toolkit.moc"
