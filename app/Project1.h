@@ -19,5 +19,6 @@ int Project1(Form*& form) {
         // Nothing of an unknown error can be shown; the user still learns that one happened.
         Application->ShowException(Exception(QString()));
     }
+    Application->Terminate();
     return 0;
 }

@@ -31,8 +31,9 @@ void MapFontFaces() { QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
 
 TApplication::TApplication() = default;
 
-// The window goes before Qt does; both go when the program ends.
-TApplication::~TApplication() {
+TApplication::~TApplication() = default;
+
+void TApplication::Terminate() {
     mainForm_.reset();
     qtApplication_.reset();
 }

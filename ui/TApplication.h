@@ -33,6 +33,10 @@ public:
     // Shows the message in a modal box and returns when the user dismisses it.
     void ShowException(const Exception& error);
 
+    // Destroys the window, then Qt. The entry function's last step: left to the
+    // destructors of static objects, it would run after parts of Qt are gone.
+    void Terminate();
+
 private:
     std::unique_ptr<QApplication> qtApplication_;
     std::unique_ptr<QWidget> mainForm_;

@@ -1,0 +1,103 @@
+// The current-to-power converter through the real window: typed texts, a click on
+// "=", the result or the error dialog, and the rest of the window untouched.
+
+#include <QtTest>
+
+#include "TApplication.h"
+#include "Unit1.h"
+#include "UserActions.h"
+
+class ConverterWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { MapFontFaces(); }
+    void init();
+    void cleanup() { form.reset(); }
+
+    void convert_data();
+    void convert();
+    void failedClickKeepsTheLastResult();
+    void converterLeavesTheFiguresAlone();
+
+private:
+    // Replaces both fields' texts by typing and clicks "=".
+    void Convert(const QString& amperes, const QString& volts);
+
+    std::unique_ptr<TForm1> form;
+};
+
+void ConverterWindowTest::init() {
+    form = std::make_unique<TForm1>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+}
+
+void ConverterWindowTest::Convert(const QString& amperes, const QString& volts) {
+    for (const auto& [name, text] : {std::pair{"Edit1", amperes}, std::pair{"Edit2", volts}}) {
+        auto* field = Control<QLineEdit>(form.get(), name);
+        QVERIFY(field);
+        Click(field);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, text);
+        QCOMPARE(field->text(), text);
+    }
+    Click(Control(form.get(), "Button1"));
+}
+
+void ConverterWindowTest::convert_data() {
+    QTest::addColumn<QString>("amperes");
+    QTest::addColumn<QString>("volts");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("the warning's example") << "35" << "12" << "420Вт" << "";
+    QTest::newRow("negative current") << "-5" << "12" << "-60Вт" << "";
+    QTest::newRow("zero") << "0" << "7" << "0Вт" << "";
+    QTest::newRow("blanks and a plus") << " 35 " << "+12" << "420Вт" << "";
+    QTest::newRow("past 32 bits") << "2147483647" << "2" << "4294967294Вт" << "";
+    QTest::newRow("both smallest") << "-2147483648" << "-2147483648" << "4611686018427387904Вт" << "";
+    QTest::newRow("both empty: the current fails first") << "" << "" << "0Вт" << "\"\" — не целое число";
+    QTest::newRow("fraction") << "3.5" << "12" << "0Вт" << "\"3.5\" — не целое число";
+    QTest::newRow("empty voltage") << "35" << "" << "0Вт" << "\"\" — не целое число";
+    QTest::newRow("only the current's error is shown") << "abc" << "xyz" << "0Вт" << "\"abc\" — не целое число";
+    QTest::newRow("too large") << "2147483648" << "1" << "0Вт" << "\"2147483648\" — не целое число";
+    QTest::newRow("markup is shown as typed") << "<b>1</b>" << "1" << "0Вт" << "\"<b>1</b>\" — не целое число";
+    QTest::newRow("a long text is cut in the message")
+        << QString(60, '9') << "1" << "0Вт" << "\"" + QString(40, '9') + "…\" — не целое число";
+}
+
+void ConverterWindowTest::convert() {
+    QFETCH(QString, amperes);
+    QFETCH(QString, volts);
+    QFETCH(QString, error);
+    MessageBoxWatcher watcher;
+    Convert(amperes, volts);
+    QTEST(Caption(form.get(), "Label28"), "result");
+    QCOMPARE(watcher.texts, error.isEmpty() ? QStringList{} : QStringList{error});
+}
+
+void ConverterWindowTest::failedClickKeepsTheLastResult() {
+    MessageBoxWatcher watcher;
+    Convert("35", "12");
+    Convert("35", "");
+    QCOMPARE(Caption(form.get(), "Label28"), "420Вт");
+    QCOMPARE(watcher.texts.size(), 1);
+    // The window goes on answering: the next good click converts.
+    Convert("10", "5");
+    QCOMPARE(Caption(form.get(), "Label28"), "50Вт");
+    QCOMPARE(watcher.texts.size(), 1);
+}
+
+void ConverterWindowTest::converterLeavesTheFiguresAlone() {
+    Pick(List(form.get(), 34), 0);
+    QCOMPARE(Caption(form.get(), "Label6"), "85Вт");
+    Convert("35", "12");
+    QCOMPARE(Caption(form.get(), "Label6"), "85Вт");
+    QCOMPARE(Caption(form.get(), "Label3"), "5Вт");
+    QCOMPARE(Caption(form.get(), "Label28"), "420Вт");
+}
+
+QTEST_MAIN(ConverterWindowTest)
+#include "tst_converter_window.moc"

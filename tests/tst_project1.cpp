@@ -1,0 +1,52 @@
+// The entry function from outside: exit codes, what the user is shown when start-up
+// fails, and a command line that changes nothing.
+
+#include <QProcess>
+#include <QtTest>
+
+class Project1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void scenario_data();
+    void scenario();
+    void commandLineHasNoEffect();
+};
+
+void Project1Test::scenario_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("output");
+
+    QTest::newRow("closing the window") << "close" << "shown: yes\n";
+    QTest::newRow("an Exception escaping window creation") << "exception" << "message: [Окно не создано]\n";
+    QTest::newRow("any other error escaping window creation") << "foreign" << "message: []\n";
+    QTest::newRow("an error inside a handler does not end the program")
+        << "handler-error" << "still running: yes\nmessage: [\"x\" — не целое число]\n";
+}
+
+void Project1Test::scenario() {
+    QFETCH(QString, name);
+    QProcess program;
+    program.start(QStringLiteral(PROJECT1_SCENARIOS), {name});
+    QVERIFY(program.waitForFinished(60000));
+    const QString errors = QString::fromUtf8(program.readAllStandardError());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(program.exitCode() == 0, qPrintable(errors));
+    QTEST(QString::fromUtf8(program.readAllStandardOutput()), "output");
+    QVERIFY2(!errors.contains("Qt has caught an exception"), qPrintable(errors));
+}
+
+// Qt's own options would pick a platform that does not exist, or mirror the
+// window; the program must not even see them.
+void Project1Test::commandLineHasNoEffect() {
+    QProcess program;
+    program.start(QStringLiteral(OSTREL_EXECUTABLE), {"-platform", "nonexistent", "-reverse", "--help"});
+    QVERIFY(program.waitForStarted());
+    QVERIFY2(!program.waitForFinished(2000), qPrintable(program.readAllStandardError()));
+    QCOMPARE(program.state(), QProcess::Running);
+    program.kill();
+    program.waitForFinished();
+}
+
+QTEST_GUILESS_MAIN(Project1Test)
+#include "tst_project1.moc"
