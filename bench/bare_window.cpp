@@ -1,0 +1,13 @@
+// The smallest Qt Widgets program with a window: one label. The yardstick for start-up.
+
+#include <QApplication>
+#include <QLabel>
+
+#include "FirstFrame.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    ReportsFirstFrame<QLabel> label(QStringLiteral("Ostrel"));
+    label.show();
+    return QApplication::exec();
+}
