@@ -2,7 +2,6 @@
 // how an error raised inside a handler reaches the user.
 
 #include <QSignalSpy>
-#include <QStringListModel>
 #include <QtTest>
 #include <stdexcept>
 
@@ -30,7 +29,6 @@ private:
     std::unique_ptr<QWidget> window;
     TComboBox* list = nullptr;
     QLineEdit* elsewhere = nullptr;
-    QStringListModel entries{QStringList{"0", "1", "2", "3"}};
 };
 
 void ToolkitTest::init() {
@@ -38,7 +36,7 @@ void ToolkitTest::init() {
     list = new TComboBox(window.get());
     list->setGeometry(8, 8, 120, 21);
     list->SetPrompt("Количество");
-    list->SetEntries(&entries);
+    list->SetEntries({"0", "1", "2", "3"});
     elsewhere = new QLineEdit(window.get());
     elsewhere->setGeometry(8, 40, 120, 21);
     window->show();
@@ -104,7 +102,7 @@ void ToolkitTest::mousePickAfterTheDoubleClickInterval() {
     QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(list->width() - 6, list->height() / 2));
     QTRY_VERIFY(list->view()->isVisible());
     QTest::qWait(QApplication::doubleClickInterval() + 50);
-    const QRect entry = list->view()->visualRect(entries.index(1));
+    const QRect entry = list->view()->visualRect(list->model()->index(1, 0));
     QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, entry.center());
     QTRY_COMPARE(changes.count(), 1);
     QCOMPARE(list->ItemIndex(), 1);

@@ -1,15 +1,31 @@
 #include "TComboBox.h"
 
+#include <QApplication>
+#include <QCompleter>
 #include <QLineEdit>
 
 #include "Dispatch.h"
 
+namespace {
+
+// An editable list builds a completer for its text field unless the field has one
+// already, and building one costs more than the rest of the list. Every list's
+// field is given this one for the moment of becoming editable, then none.
+QCompleter* Placeholder() {
+    static QCompleter* const completer = new QCompleter(qApp);
+    return completer;
+}
+
+}  // namespace
+
 TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
-    setEditable(true);
+    auto* field = new QLineEdit(this);
+    field->setCompleter(Placeholder());
+    setLineEdit(field);
+    // The completer would rewrite the text while the user types.
+    field->setCompleter(nullptr);
     // Typed text must never become an entry: the index selects the figure.
     setInsertPolicy(QComboBox::NoInsert);
-    // The completer would rewrite the text while the user types.
-    setCompleter(nullptr);
     // On Enter or on leaving the field Qt would select an entry that matches the
     // typed text and report it as a pick; an edit is an edit until the user picks.
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
@@ -20,15 +36,17 @@ TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { RaiseChange(true); });
 }
 
+// A list without entries has nothing to prompt for yet: SetEntries shows it, and
+// each text set is a layout the window's start-up would pay for twice.
 void TComboBox::SetPrompt(const QString& prompt) {
     prompt_ = prompt;
-    if (currentIndex() < 0) ShowPrompt();
+    if (count() > 0 && currentIndex() < 0) ShowPrompt();
 }
 
-void TComboBox::SetEntries(QAbstractItemModel* entries) {
-    setModel(entries);
-    // Taking a model selects its first entry; clearing the selection clears the
-    // text, so the prompt comes last.
+void TComboBox::SetEntries(const QStringList& entries) {
+    addItems(entries);
+    // Adding entries selects the first; clearing the selection clears the text,
+    // so the prompt comes last.
     setCurrentIndex(-1);
     ShowPrompt();
 }

@@ -7,8 +7,8 @@
 
 #include <QComboBox>
 #include <QString>
+#include <QStringList>
 
-class QAbstractItemModel;
 
 class TComboBox : public QComboBox {
     Q_OBJECT
@@ -21,9 +21,8 @@ public:
     const QString& Prompt() const { return prompt_; }
     void SetPrompt(const QString& prompt);
 
-    // Lists with the same entries share one model. Leaves no entry selected and
-    // the prompt showing.
-    void SetEntries(QAbstractItemModel* entries);
+    // Leaves no entry selected and the prompt showing.
+    void SetEntries(const QStringList& entries);
 
     // The entry picked last, or -1 before the first pick and after an edit.
     int ItemIndex() const { return edited_ ? -1 : currentIndex(); }

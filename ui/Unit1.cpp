@@ -1,7 +1,6 @@
 #include "Unit1.h"
 
 #include <QStringList>
-#include <QStringListModel>
 #include <functional>
 #include <utility>
 
@@ -61,35 +60,34 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 }
 
 void TForm1::FillLists() {
-    const auto entries = [this](QStringList texts) { return new QStringListModel(std::move(texts), this); };
-    const auto fill = [](std::span<TComboBox* const> lists, QStringListModel* model) {
-        for (TComboBox* list : lists) list->SetEntries(model);
+    const auto fill = [](std::span<TComboBox* const> lists, const QStringList& entries) {
+        for (TComboBox* list : lists) list->SetEntries(entries);
     };
 
-    ComboBox1->SetEntries(entries(Texts(processorVendors)));
-    ComboBox2->SetEntries(entries(Texts(amdFamilies, &Family::text)));
-    ComboBox3->SetEntries(entries(Texts(intelFamilies, &Family::text)));
+    ComboBox1->SetEntries(Texts(processorVendors));
+    ComboBox2->SetEntries(Texts(amdFamilies, &Family::text));
+    ComboBox3->SetEntries(Texts(intelFamilies, &Family::text));
     auto modelList = processorModelLists.begin();
-    for (const Family& family : amdFamilies) (*modelList++)->SetEntries(entries(Texts(family.models, &CatalogueRow::text)));
-    for (const Family& family : intelFamilies) (*modelList++)->SetEntries(entries(Texts(family.models, &CatalogueRow::text)));
+    for (const Family& family : amdFamilies) (*modelList++)->SetEntries(Texts(family.models, &CatalogueRow::text));
+    for (const Family& family : intelFamilies) (*modelList++)->SetEntries(Texts(family.models, &CatalogueRow::text));
 
-    ComboBox16->SetEntries(entries(Texts(graphicsVendors)));
-    ComboBox17->SetEntries(entries(Texts(nvidiaSeries, &Family::text)));
-    ComboBox18->SetEntries(entries(Texts(atiSeries, &Family::text)));
+    ComboBox16->SetEntries(Texts(graphicsVendors));
+    ComboBox17->SetEntries(Texts(nvidiaSeries, &Family::text));
+    ComboBox18->SetEntries(Texts(atiSeries, &Family::text));
     modelList = graphicsModelLists.begin();
-    for (const Family& series : nvidiaSeries) (*modelList++)->SetEntries(entries(Texts(series.models, &CatalogueRow::text)));
-    for (const Family& series : atiSeries) (*modelList++)->SetEntries(entries(Texts(series.models, &CatalogueRow::text)));
+    for (const Family& series : nvidiaSeries) (*modelList++)->SetEntries(Texts(series.models, &CatalogueRow::text));
+    for (const Family& series : atiSeries) (*modelList++)->SetEntries(Texts(series.models, &CatalogueRow::text));
 
-    ComboBox34->SetEntries(entries(Texts(memoryTypes, &CatalogueRow::text)));
-    fill(std::array{ComboBox36, ComboBox40, ComboBox41, ComboBox42}, entries(Texts(diskTypes, &CatalogueRow::text)));
-    fill(std::array{ComboBox38, ComboBox46, ComboBox47, ComboBox48}, entries(Texts(opticalTypes, &CatalogueRow::text)));
+    ComboBox34->SetEntries(Texts(memoryTypes, &CatalogueRow::text));
+    fill(std::array{ComboBox36, ComboBox40, ComboBox41, ComboBox42}, Texts(diskTypes, &CatalogueRow::text));
+    fill(std::array{ComboBox38, ComboBox46, ComboBox47, ComboBox48}, Texts(opticalTypes, &CatalogueRow::text));
     fill(std::array{ComboBox33, ComboBox35, ComboBox37, ComboBox43, ComboBox44, ComboBox45, ComboBox39,
                     ComboBox49, ComboBox50, ComboBox51},
-         entries(Texts(countEntries)));
-    fill(std::array{ComboBox67, ComboBox68, ComboBox69}, entries(Texts(percentEntries)));
+         Texts(countEntries));
+    fill(std::array{ComboBox67, ComboBox68, ComboBox69}, Texts(percentEntries));
     fill(std::array{ComboBox52, ComboBox53, ComboBox54, ComboBox55, ComboBox56, ComboBox57, ComboBox58, ComboBox59,
                     ComboBox60, ComboBox61, ComboBox62, ComboBox63, ComboBox64, ComboBox65, ComboBox66},
-         entries(Texts(fanEntries)));
+         Texts(fanEntries));
 }
 
 // The total first, then the category: only these two labels change, and the
