@@ -1,9 +1,11 @@
 #include "TComboBox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCompleter>
 #include <QLineEdit>
 
+#include "AccessibleList.h"
 #include "Dispatch.h"
 
 namespace {
@@ -19,6 +21,8 @@ QCompleter* Placeholder() {
 }  // namespace
 
 TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
+    static const bool announced = (QAccessible::installFactory(AccessibleListFactory), true);
+    (void)announced;
     auto* field = new QLineEdit(this);
     field->setCompleter(Placeholder());
     setLineEdit(field);
