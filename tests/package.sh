@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds the Debian package, checks what it holds and what it depends on, validates
+# its desktop entry and metainfo, unpacks it into a scratch root and starts the
+# program from there: still running after a few seconds, it is then ended.
+# Usage: tests/package.sh BUILD_DIR
+set -euo pipefail
+build=$1
+cd "$build"
+cpack -G DEB >/dev/null
+deb=$(ls -t ostrel_*.deb | head -n 1)
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 fonts-liberation; do
+    grep -q "$needed" <<<"$depends" || { echo "Depends lacks $needed: $depends"; exit 1; }
+done
+for file in bin/ostrel share/applications/org.ostrel.Ostrel.desktop share/metainfo/org.ostrel.Ostrel.metainfo.xml \
+            share/icons/hicolor/{16x16,32x32,48x48,128x128}/apps/org.ostrel.Ostrel.png; do
+    [ -e "$root/usr/$file" ] || { echo "missing from the package: /usr/$file"; exit 1; }
+done
+desktop-file-validate "$root/usr/share/applications/org.ostrel.Ostrel.desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/org.ostrel.Ostrel.metainfo.xml"
+
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/ostrel" &
+pid=$!
+sleep 3
+kill -0 "$pid" || { echo "the installed ostrel did not keep running"; exit 1; }
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+echo "package $deb: contents, validators and a start from it all pass"
