@@ -34,7 +34,8 @@ protected:
                 timespec now{};
                 clock_gettime(CLOCK_MONOTONIC, &now);
                 std::printf("first-frame-ns %lld peak-rss-kib %ld\n",
-                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, PeakResidentKiB());
+                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                            PeakResidentKiB());
                 std::fflush(stdout);
                 this->close();
             });

@@ -94,9 +94,9 @@ int main(int argc, char** argv) {
     const double ostrelTime = Median(ostrelMs), bareTime = Median(bareMs);
     const double ostrelMiB = Median(ostrelKiB) / 1024.0, bareMiB = Median(bareKiB) / 1024.0;
     std::printf("platform %s, %d runs each, medians\n", platform ? platform : "(default)", runs);
-    std::printf("  start to first frame: ostrel %.1f ms, bare window %.1f ms, ratio %.2f\n", ostrelTime, bareTime,
-                ostrelTime / bareTime);
-    std::printf("  peak memory:          ostrel %.1f MiB, bare window %.1f MiB, ratio %.2f\n", ostrelMiB, bareMiB,
-                ostrelMiB / bareMiB);
+    std::printf("  start to first frame: ostrel %.1f ms, bare window %.1f ms, ratio %.2f\n", ostrelTime,
+                bareTime, ostrelTime / bareTime);
+    std::printf("  peak memory:          ostrel %.1f MiB, bare window %.1f MiB, ratio %.2f\n", ostrelMiB,
+                bareMiB, ostrelMiB / bareMiB);
     return 0;
 }

@@ -15,10 +15,10 @@ inline constexpr int fanCells = 15;  // five sizes by three kinds, size first
 // Watts per fan, cell 3 * size + kind; kinds are plain, with LED, processor cooler.
 // Measured figures: they follow no rule of size or kind.
 inline constexpr std::array<std::int32_t, fanCells> fanWatts{
-    1, 3, 8,     // 80 mm
-    3, 5, 8,     // 92 mm
-    5, 6, 11,    // 120 mm
-    9, 10, 21,   // 140 mm
+    1,  3,  8,   // 80 mm
+    3,  5,  8,   // 92 mm
+    5,  6,  11,  // 120 mm
+    9,  10, 21,  // 140 mm
     10, 11, 29,  // 200 mm
 };
 

@@ -43,17 +43,28 @@ void AccessibilityTest::names_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("processor model") << "ComboBox12" << "Процессор: модель";
-    QTest::newRow("graphics count") << "ComboBox33" << "Видеокарта: количество";
-    QTest::newRow("memory overclock") << "ComboBox68" << "Оперативная память: разгон";
-    QTest::newRow("disk row 2 count") << "ComboBox43" << "HDD, SSD: количество, ряд 2";
-    QTest::newRow("optical row 4 type") << "ComboBox48" << "Оптический привод: тип, ряд 4";
-    QTest::newRow("fan, plain 120 mm") << "ComboBox58" << "Вентиляторы: 120мм, обычный";
-    QTest::newRow("fan, 200 mm cooler") << "ComboBox66" << "Вентиляторы: 200мм, процессорный";
-    QTest::newRow("processor figure") << "Label1" << "Процессор: мощность";
-    QTest::newRow("fan figure") << "Label15" << "Вентиляторы: мощность";
-    QTest::newRow("grand total") << "Label6" << "Общее максимальное энергопотребление";
-    QTest::newRow("current") << "Edit1" << "Ток по линии, ампер";
+    QTest::newRow("processor model") << "ComboBox12"
+                                     << "Процессор: модель";
+    QTest::newRow("graphics count") << "ComboBox33"
+                                    << "Видеокарта: количество";
+    QTest::newRow("memory overclock") << "ComboBox68"
+                                      << "Оперативная память: разгон";
+    QTest::newRow("disk row 2 count") << "ComboBox43"
+                                      << "HDD, SSD: количество, ряд 2";
+    QTest::newRow("optical row 4 type") << "ComboBox48"
+                                        << "Оптический привод: тип, ряд 4";
+    QTest::newRow("fan, plain 120 mm") << "ComboBox58"
+                                       << "Вентиляторы: 120мм, обычный";
+    QTest::newRow("fan, 200 mm cooler") << "ComboBox66"
+                                        << "Вентиляторы: 200мм, процессорный";
+    QTest::newRow("processor figure") << "Label1"
+                                      << "Процессор: мощность";
+    QTest::newRow("fan figure") << "Label15"
+                                << "Вентиляторы: мощность";
+    QTest::newRow("grand total") << "Label6"
+                                 << "Общее максимальное энергопотребление";
+    QTest::newRow("current") << "Edit1"
+                             << "Ток по линии, ампер";
 }
 
 void AccessibilityTest::names() {
@@ -66,12 +77,18 @@ void AccessibilityTest::names() {
 // Each list's name starts with what its group is about, so that a list heard out
 // of its place still says what it is for.
 void AccessibilityTest::everyListAndFigureIsNamedForItsGroup() {
-    const QMap<QString, QString> groupOf{{"GroupBox1", "Процессор: "},         {"GroupBox2", "Видеокарта: "},
-                                         {"GroupBox3", "Оперативная память: "}, {"GroupBox4", "HDD, SSD: "},
-                                         {"GroupBox5", "Оптический привод: "},  {"GroupBox7", "Вентиляторы: "}};
+    const QMap<QString, QString> groupOf{
+        {"GroupBox1", "Процессор: "},          {"GroupBox2", "Видеокарта: "},
+        {"GroupBox3", "Оперативная память: "}, {"GroupBox4", "HDD, SSD: "},
+        {"GroupBox5", "Оптический привод: "},  {"GroupBox7", "Вентиляторы: "}};
     QStringList named;
     for (int number = 1; number <= 69; ++number) named.append(QStringLiteral("ComboBox%1").arg(number));
-    named << "Label1" << "Label2" << "Label3" << "Label4" << "Label5" << "Label15";
+    named << "Label1"
+          << "Label2"
+          << "Label3"
+          << "Label4"
+          << "Label5"
+          << "Label15";
     for (const QString& name : named) {
         QWidget* widget = Control(form.get(), name);
         QWidget* group = widget->parentWidget();

@@ -62,8 +62,13 @@ void ConverterTextTest::rejected_data() {
     QTest::newRow("very long") << QByteArray(5000, '9');
     QTest::newRow("arabic-indic digit") << QByteArray("\xd9\xa3");
     QTest::newRow("fullwidth digit") << QByteArray("\xef\xbc\x95");
-    QTest::newRow("non-breaking space") << QByteArray("\xc2\xa0" "5");
-    QTest::newRow("nul inside") << QByteArray("1\0" "2", 3);
+    QTest::newRow("non-breaking space") << QByteArray(
+        "\xc2\xa0"
+        "5");
+    QTest::newRow("nul inside") << QByteArray(
+        "1\0"
+        "2",
+        3);
 }
 
 void ConverterTextTest::rejected() {

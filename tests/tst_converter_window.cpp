@@ -52,20 +52,57 @@ void ConverterWindowTest::convert_data() {
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("the warning's example") << "35" << "12" << "420Вт" << "";
-    QTest::newRow("negative current") << "-5" << "12" << "-60Вт" << "";
-    QTest::newRow("zero") << "0" << "7" << "0Вт" << "";
-    QTest::newRow("blanks and a plus") << " 35 " << "+12" << "420Вт" << "";
-    QTest::newRow("past 32 bits") << "2147483647" << "2" << "4294967294Вт" << "";
-    QTest::newRow("both smallest") << "-2147483648" << "-2147483648" << "4611686018427387904Вт" << "";
-    QTest::newRow("both empty: the current fails first") << "" << "" << "0Вт" << "\"\" — не целое число";
-    QTest::newRow("fraction") << "3.5" << "12" << "0Вт" << "\"3.5\" — не целое число";
-    QTest::newRow("empty voltage") << "35" << "" << "0Вт" << "\"\" — не целое число";
-    QTest::newRow("only the current's error is shown") << "abc" << "xyz" << "0Вт" << "\"abc\" — не целое число";
-    QTest::newRow("too large") << "2147483648" << "1" << "0Вт" << "\"2147483648\" — не целое число";
-    QTest::newRow("markup is shown as typed") << "<b>1</b>" << "1" << "0Вт" << "\"<b>1</b>\" — не целое число";
-    QTest::newRow("a long text is cut in the message")
-        << QString(60, '9') << "1" << "0Вт" << "\"" + QString(40, '9') + "…\" — не целое число";
+    QTest::newRow("the warning's example") << "35"
+                                           << "12"
+                                           << "420Вт"
+                                           << "";
+    QTest::newRow("negative current") << "-5"
+                                      << "12"
+                                      << "-60Вт"
+                                      << "";
+    QTest::newRow("zero") << "0"
+                          << "7"
+                          << "0Вт"
+                          << "";
+    QTest::newRow("blanks and a plus") << " 35 "
+                                       << "+12"
+                                       << "420Вт"
+                                       << "";
+    QTest::newRow("past 32 bits") << "2147483647"
+                                  << "2"
+                                  << "4294967294Вт"
+                                  << "";
+    QTest::newRow("both smallest") << "-2147483648"
+                                   << "-2147483648"
+                                   << "4611686018427387904Вт"
+                                   << "";
+    QTest::newRow("both empty: the current fails first") << ""
+                                                         << ""
+                                                         << "0Вт"
+                                                         << "\"\" — не целое число";
+    QTest::newRow("fraction") << "3.5"
+                              << "12"
+                              << "0Вт"
+                              << "\"3.5\" — не целое число";
+    QTest::newRow("empty voltage") << "35"
+                                   << ""
+                                   << "0Вт"
+                                   << "\"\" — не целое число";
+    QTest::newRow("only the current's error is shown") << "abc"
+                                                       << "xyz"
+                                                       << "0Вт"
+                                                       << "\"abc\" — не целое число";
+    QTest::newRow("too large") << "2147483648"
+                               << "1"
+                               << "0Вт"
+                               << "\"2147483648\" — не целое число";
+    QTest::newRow("markup is shown as typed") << "<b>1</b>"
+                                              << "1"
+                                              << "0Вт"
+                                              << "\"<b>1</b>\" — не целое число";
+    QTest::newRow("a long text is cut in the message") << QString(60, '9') << "1"
+                                                       << "0Вт"
+                                                       << "\"" + QString(40, '9') + "…\" — не целое число";
 }
 
 void ConverterWindowTest::convert() {

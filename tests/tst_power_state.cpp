@@ -27,10 +27,10 @@ void PowerStateTest::recalculate_data() {
     QTest::addColumn<int>("expectedSubtotal");
     QTest::addColumn<int>("expectedTotal");
 
-    QTest::newRow("nothing picked: the base alone") << Setup([](PowerState&) {}) << &PowerState::cpuTotal << 0
-                                                    << 80;
-    QTest::newRow("processor 125 W") << Setup([](PowerState& s) { s.cpuWatts = 125; }) << &PowerState::cpuTotal
-                                     << 125 << 205;
+    QTest::newRow("nothing picked: the base alone")
+        << Setup([](PowerState&) {}) << &PowerState::cpuTotal << 0 << 80;
+    QTest::newRow("processor 125 W") << Setup([](PowerState& s) { s.cpuWatts = 125; })
+                                     << &PowerState::cpuTotal << 125 << 205;
     QTest::newRow("processor overclock truncates 6.25 to 6")
         << Setup([](PowerState& s) { s.cpuWatts = 125, s.cpuOverclock = 10; }) << &PowerState::cpuTotal << 141
         << 221;
@@ -43,8 +43,8 @@ void PowerStateTest::recalculate_data() {
     QTest::newRow("negative processor share truncates toward zero")
         << Setup([](PowerState& s) { s.cpuWatts = 125, s.cpuOverclock = -1; }) << &PowerState::cpuTotal << 124
         << 204;
-    QTest::newRow("no processor, overclock -1") << Setup([](PowerState& s) { s.cpuOverclock = -1; })
-                                               << &PowerState::cpuTotal << -1 << 79;
+    QTest::newRow("no processor, overclock -1")
+        << Setup([](PowerState& s) { s.cpuOverclock = -1; }) << &PowerState::cpuTotal << -1 << 79;
     QTest::newRow("graphics truncated once over all cards")
         << Setup([](PowerState& s) { s.gpuWatts = 365, s.gpuCount = 4, s.gpuOverclock = 20; })
         << &PowerState::gpuTotal << 1752 << 1832;
@@ -54,8 +54,8 @@ void PowerStateTest::recalculate_data() {
     QTest::newRow("graphics overclock -1: -3.65 truncates to -3")
         << Setup([](PowerState& s) { s.gpuWatts = 365, s.gpuOverclock = -1; }) << &PowerState::gpuTotal << 362
         << 442;
-    QTest::newRow("graphics with count 0") << Setup([](PowerState& s) { s.gpuWatts = 365, s.gpuCount = 0; })
-                                           << &PowerState::gpuTotal << 0 << 80;
+    QTest::newRow("graphics with count 0")
+        << Setup([](PowerState& s) { s.gpuWatts = 365, s.gpuCount = 0; }) << &PowerState::gpuTotal << 0 << 80;
     QTest::newRow("memory share truncated per module before the count")
         << Setup([](PowerState& s) { s.ramWatts = 11, s.ramCount = 2, s.ramOverclock = 10; })
         << &PowerState::ramTotal << 24 << 104;
@@ -65,9 +65,9 @@ void PowerStateTest::recalculate_data() {
     QTest::newRow("memory overclock -1 squares to 1")
         << Setup([](PowerState& s) { s.ramWatts = 35, s.ramCount = 4, s.ramOverclock = -1; })
         << &PowerState::ramTotal << 140 << 220;
-    QTest::newRow("disk rows multiply their own counts")
-        << Setup([](PowerState& s) { s.hddWatts = {31, 0, 7, 0}, s.hddCount = {2, 4, 1, 1}; })
-        << &PowerState::hddTotal << 69 << 149;
+    QTest::newRow("disk rows multiply their own counts") << Setup([](PowerState& s) {
+        s.hddWatts = {31, 0, 7, 0}, s.hddCount = {2, 4, 1, 1};
+    }) << &PowerState::hddTotal << 69 << 149;
     QTest::newRow("optical rows 2 and 3") << Setup([](PowerState& s) {
         s.opticalWatts = {0, 27, 15, 0}, s.opticalCount = {1, 3, 2, 1};
     }) << &PowerState::opticalTotal << 111 << 191;
@@ -77,8 +77,8 @@ void PowerStateTest::recalculate_data() {
     QTest::newRow("fans: size first, then kind")
         << Setup([](PowerState& s) { s.fanCount[1] = 3, s.fanCount[5] = 1; }) << &PowerState::fanTotal << 17
         << 97;
-    QTest::newRow("fans: every cell at 4") << Setup([](PowerState& s) { s.fanCount.fill(4); })
-                                           << &PowerState::fanTotal << 560 << 640;
+    QTest::newRow("fans: every cell at 4")
+        << Setup([](PowerState& s) { s.fanCount.fill(4); }) << &PowerState::fanTotal << 560 << 640;
     QTest::newRow("fans: -1 subtracts a 200 mm cooler")
         << Setup([](PowerState& s) { s.fanCount[14] = -1; }) << &PowerState::fanTotal << -29 << 51;
 }

@@ -17,11 +17,15 @@ void Project1Test::scenario_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("output");
 
-    QTest::newRow("closing the window") << "close" << "shown: yes\n";
-    QTest::newRow("an Exception escaping window creation") << "exception" << "message: [Окно не создано]\n";
-    QTest::newRow("any other error escaping window creation") << "foreign" << "message: []\n";
+    QTest::newRow("closing the window") << "close"
+                                        << "shown: yes\n";
+    QTest::newRow("an Exception escaping window creation") << "exception"
+                                                           << "message: [Окно не создано]\n";
+    QTest::newRow("any other error escaping window creation") << "foreign"
+                                                              << "message: []\n";
     QTest::newRow("an error inside a handler does not end the program")
-        << "handler-error" << "still running: yes\nmessage: [\"x\" — не целое число]\n";
+        << "handler-error"
+        << "still running: yes\nmessage: [\"x\" — не целое число]\n";
 }
 
 void Project1Test::scenario() {

@@ -58,9 +58,12 @@ void SelectionsTest::init() {
 void SelectionsTest::Perform(const QString& action) {
     const QStringList words = action.split(' ');
     TComboBox* list = List(form.get(), words.value(1).toInt());
-    if (words.value(0) == "pick") Pick(list, words.value(2).toInt());
-    else if (words.value(0) == "type") TypeInto(list, words.mid(2).join(' '));
-    else QFAIL(qPrintable("unknown action " + action));
+    if (words.value(0) == "pick")
+        Pick(list, words.value(2).toInt());
+    else if (words.value(0) == "type")
+        TypeInto(list, words.mid(2).join(' '));
+    else
+        QFAIL(qPrintable("unknown action " + action));
 }
 
 void SelectionsTest::scenario_data() {
@@ -100,8 +103,8 @@ void SelectionsTest::scenario_data() {
         << QStringList{"pick 1 0", "pick 2 7", "type 11 x"} << QList<int>{2, 11} << "Label1=0Вт;Label6=80Вт";
     QTest::newRow("typed model after a pick keeps that pick's watts")
         << x6 + QStringList{"type 5 1090T"} << QList<int>{2, 5} << "Label1=125Вт;Label6=205Вт";
-    QTest::newRow("0 % with no processor") << QStringList{"pick 67 0"} << QList<int>{}
-                                          << "Label1=0Вт;Label6=80Вт";
+    QTest::newRow("0 % with no processor")
+        << QStringList{"pick 67 0"} << QList<int>{} << "Label1=0Вт;Label6=80Вт";
     QTest::newRow("largest processor: QX9775 at 20 %")
         << QStringList{"pick 1 1", "pick 3 3", "pick 15 1", "pick 67 20"} << QList<int>{3, 15}
         << "Label1=185Вт;Label6=265Вт";
@@ -111,13 +114,14 @@ void SelectionsTest::scenario_data() {
         << QStringList{"pick 1 0", "pick 2 1", "type 2 x"} << QList<int>{2, 5} << "Label6=0Вт";
 
     const QStringList gtx580 = {"pick 16 1", "pick 17 0", "pick 19 0"};
-    QTest::newRow("one card until the count is used") << gtx580 << QList<int>{17, 19}
-                                                      << "Label2=365Вт;Label6=445Вт";
-    QTest::newRow("four cards at 20 %") << gtx580 + QStringList{"pick 33 3", "pick 69 20"} << QList<int>{17, 19}
-                                        << "Label2=1752Вт;Label6=1832Вт";
+    QTest::newRow("one card until the count is used")
+        << gtx580 << QList<int>{17, 19} << "Label2=365Вт;Label6=445Вт";
+    QTest::newRow("four cards at 20 %") << gtx580 + QStringList{"pick 33 3", "pick 69 20"}
+                                        << QList<int>{17, 19} << "Label2=1752Вт;Label6=1832Вт";
     QTest::newRow("count and overclock before a model")
         << QStringList{"pick 33 1", "pick 69 10"} << QList<int>{} << "Label2=0Вт;Label6=80Вт";
-    QTest::newRow("then GTX 480") << QStringList{"pick 33 1", "pick 69 10", "pick 16 1", "pick 17 1", "pick 20 0"}
+    QTest::newRow("then GTX 480") << QStringList{"pick 33 1", "pick 69 10", "pick 16 1", "pick 17 1",
+                                                 "pick 20 0"}
                                   << QList<int>{17, 20} << "Label2=550Вт;Label6=630Вт";
     QTest::newRow("graphics dashes: one card again, count list keeps showing 4")
         << gtx580 + QStringList{"pick 33 3", "pick 69 20", "pick 16 2"} << QList<int>{}
@@ -133,13 +137,15 @@ void SelectionsTest::scenario_data() {
     QTest::newRow("NVIDIA, ATI and back: series kept, no model list")
         << gtx580 + QStringList{"pick 16 0", "pick 16 1"} << QList<int>{17}
         << "ComboBox17=Серия 5xx;Label2=365Вт";
-    QTest::newRow("typed count stores 0") << gtx580 + QStringList{"type 33 x"} << QList<int>{17, 19}
-                                          << "Label2=0Вт;Label6=80Вт";
+    QTest::newRow("typed count stores 0")
+        << gtx580 + QStringList{"type 33 x"} << QList<int>{17, 19} << "Label2=0Вт;Label6=80Вт";
     QTest::newRow("typed graphics overclock means none")
         << gtx580 + QStringList{"type 69 x"} << QList<int>{17, 19} << "Label2=365Вт;Label6=445Вт";
 
-    QTest::newRow("SSD in disk row 1") << QStringList{"pick 36 8"} << QList<int>{} << "Label4=1Вт;Label6=81Вт";
-    QTest::newRow("four SSDs") << QStringList{"pick 36 8", "pick 37 3"} << QList<int>{} << "Label4=4Вт;Label6=84Вт";
+    QTest::newRow("SSD in disk row 1")
+        << QStringList{"pick 36 8"} << QList<int>{} << "Label4=1Вт;Label6=81Вт";
+    QTest::newRow("four SSDs") << QStringList{"pick 36 8", "pick 37 3"} << QList<int>{}
+                               << "Label4=4Вт;Label6=84Вт";
     QTest::newRow("disk dashes keep the count")
         << QStringList{"pick 36 8", "pick 37 3", "pick 36 9"} << QList<int>{} << "Label4=0Вт;Label6=80Вт";
     QTest::newRow("then SATA counts four") << QStringList{"pick 36 8", "pick 37 3", "pick 36 9", "pick 36 5"}
@@ -148,12 +154,12 @@ void SelectionsTest::scenario_data() {
                               << "Label4=69Вт";
     // The list numbers do not follow the rows; distinct figures show any crossed wire.
     QTest::newRow("each disk count multiplies its own row")
-        << QStringList{"pick 36 5", "pick 40 8", "pick 41 7", "pick 42 0", "pick 37 1", "pick 43 2", "pick 44 3",
-                       "pick 45 0"}
+        << QStringList{"pick 36 5", "pick 40 8", "pick 41 7", "pick 42 0",
+                       "pick 37 1", "pick 43 2", "pick 44 3", "pick 45 0"}
         << QList<int>{} << "Label4=68Вт;Label6=148Вт";
     QTest::newRow("each optical count multiplies its own row")
-        << QStringList{"pick 38 0", "pick 46 1", "pick 47 2", "pick 48 3", "pick 39 1", "pick 49 2", "pick 50 3",
-                       "pick 51 0"}
+        << QStringList{"pick 38 0", "pick 46 1", "pick 47 2", "pick 48 3",
+                       "pick 39 1", "pick 49 2", "pick 50 3", "pick 51 0"}
         << QList<int>{} << "Label5=200Вт;Label6=280Вт";
     QTest::newRow("typed disk type keeps the watts")
         << QStringList{"pick 42 5", "type 42 x"} << QList<int>{} << "Label4=10Вт;Label6=90Вт";
@@ -166,17 +172,16 @@ void SelectionsTest::scenario_data() {
     QTest::newRow("typed memory overclock means none")
         << QStringList{"pick 34 7", "pick 35 3", "pick 68 20", "type 68 x"} << QList<int>{}
         << "Label3=140Вт;Label6=220Вт";
-    QTest::newRow("optical rows 2 and 3")
-        << QStringList{"pick 46 1", "pick 49 2", "pick 47 0", "pick 50 1"} << QList<int>{}
-        << "Label5=111Вт;Label6=191Вт";
+    QTest::newRow("optical rows 2 and 3") << QStringList{"pick 46 1", "pick 49 2", "pick 47 0", "pick 50 1"}
+                                          << QList<int>{} << "Label5=111Вт;Label6=191Вт";
 
-    QTest::newRow("one plain 120 mm fan") << QStringList{"pick 58 1"} << QList<int>{}
-                                          << "Label15=5Вт;Label6=85Вт";
+    QTest::newRow("one plain 120 mm fan")
+        << QStringList{"pick 58 1"} << QList<int>{} << "Label15=5Вт;Label6=85Вт";
     QTest::newRow("two 200 mm coolers") << QStringList{"pick 66 2"} << QList<int>{} << "Label15=58Вт";
-    QTest::newRow("size first, then kind") << QStringList{"pick 53 3", "pick 57 1"} << QList<int>{}
-                                           << "Label15=17Вт";
-    QTest::newRow("back to 0 removes that cell") << QStringList{"pick 53 3", "pick 57 1", "pick 53 0"}
-                                                 << QList<int>{} << "Label15=8Вт;Label6=88Вт";
+    QTest::newRow("size first, then kind")
+        << QStringList{"pick 53 3", "pick 57 1"} << QList<int>{} << "Label15=17Вт";
+    QTest::newRow("back to 0 removes that cell")
+        << QStringList{"pick 53 3", "pick 57 1", "pick 53 0"} << QList<int>{} << "Label15=8Вт;Label6=88Вт";
     QTest::newRow("typed fan count means no fans, never -1")
         << QStringList{"pick 66 2", "type 66 x"} << QList<int>{} << "Label15=0Вт;Label6=80Вт";
 }
@@ -196,8 +201,10 @@ void SelectionsTest::scenario() {
     for (const QString& pair : expected.split(';')) {
         const QString name = pair.section('=', 0, 0);
         const QString text = pair.section('=', 1);
-        if (auto* list = qobject_cast<QComboBox*>(Control(form.get(), name))) QCOMPARE(list->currentText(), text);
-        else QCOMPARE(Caption(form.get(), name), text);
+        if (auto* list = qobject_cast<QComboBox*>(Control(form.get(), name)))
+            QCOMPARE(list->currentText(), text);
+        else
+            QCOMPARE(Caption(form.get(), name), text);
     }
 }
 

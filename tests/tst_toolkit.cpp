@@ -59,13 +59,13 @@ void ToolkitTest::changeEvents_data() {
     QTest::newRow("pick") << Steps([](TComboBox* l, QLineEdit*) { Pick(l, 2); }) << 1 << 2 << "2";
     QTest::newRow("re-pick of the entry shown")
         << Steps([](TComboBox* l, QLineEdit*) { Pick(l, 2), Pick(l, 2); }) << 2 << 2 << "2";
-    QTest::newRow("arrow key") << Steps([](TComboBox* l, QLineEdit*) { QTest::keyClick(l, Qt::Key_Down); }) << 1
-                               << 0 << "0";
+    QTest::newRow("arrow key") << Steps([](TComboBox* l, QLineEdit*) { QTest::keyClick(l, Qt::Key_Down); })
+                               << 1 << 0 << "0";
     QTest::newRow("one change per keystroke")
         << Steps([](TComboBox* l, QLineEdit*) { TypeInto(l, "abc"); }) << 3 << -1 << "abcКоличество";
-    QTest::newRow("an edit after a pick leaves no selection")
-        << Steps([](TComboBox* l, QLineEdit*) { Pick(l, 1), QTest::keyClick(l->lineEdit(), Qt::Key_Backspace); })
-        << 2 << -1 << "";
+    QTest::newRow("an edit after a pick leaves no selection") << Steps([](TComboBox* l, QLineEdit*) {
+        Pick(l, 1), QTest::keyClick(l->lineEdit(), Qt::Key_Backspace);
+    }) << 2 << -1 << "";
     QTest::newRow("Enter on an entry's text is no pick") << Steps([](TComboBox* l, QLineEdit*) {
         l->lineEdit()->selectAll();
         TypeInto(l, "3");
@@ -76,8 +76,8 @@ void ToolkitTest::changeEvents_data() {
         TypeInto(l, "3");
         other->setFocus();
     }) << 1 << -1 << "3";
-    QTest::newRow("a pick after an edit") << Steps([](TComboBox* l, QLineEdit*) { TypeInto(l, "x"), Pick(l, 0); })
-                                          << 2 << 0 << "0";
+    QTest::newRow("a pick after an edit")
+        << Steps([](TComboBox* l, QLineEdit*) { TypeInto(l, "x"), Pick(l, 0); }) << 2 << 0 << "0";
     QTest::newRow("the program's own changes are silent") << Steps([](TComboBox* l, QLineEdit*) {
         l->setCurrentIndex(3);
         l->setEditText("x");
@@ -129,8 +129,8 @@ Q_DECLARE_METATYPE(Thrower)
 void ToolkitTest::handlerErrors_data() {
     QTest::addColumn<Thrower>("thrower");
     QTest::addColumn<QString>("message");
-    QTest::newRow("an Exception shows its message") << Thrower([] { throw EConvertError("\"x\" — не целое число"); })
-                                                    << "\"x\" — не целое число";
+    QTest::newRow("an Exception shows its message")
+        << Thrower([] { throw EConvertError("\"x\" — не целое число"); }) << "\"x\" — не целое число";
     QTest::newRow("anything else shows an empty message")
         << Thrower([] { throw std::runtime_error("not ours"); }) << "";
 }

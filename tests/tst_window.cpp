@@ -65,53 +65,72 @@ void WindowTest::controls_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("shown");
 
-    QTest::newRow("processor group") << "GroupBox1" << "Form1" << QRect(8, 8, 177, 145) << "Процессор" << true;
-    QTest::newRow("total group") << "GroupBox6" << "Form1" << QRect(360, 408, 273, 89)
+    QTest::newRow("processor group") << "GroupBox1"
+                                     << "Form1" << QRect(8, 8, 177, 145) << "Процессор" << true;
+    QTest::newRow("total group") << "GroupBox6"
+                                 << "Form1" << QRect(360, 408, 273, 89)
                                  << "Общее максимальное энэргопотребление" << true;
-    QTest::newRow("developers panel") << "GroupBox11" << "Form1" << QRect(360, 160, 273, 241) << "Разработчики"
-                                      << false;
-    QTest::newRow("fan kind, Cyrillic С") << "GroupBox9" << "GroupBox7" << QRect(152, 16, 89, 137) << "С LED"
-                                         << true;
-    QTest::newRow("processor vendor") << "ComboBox1" << "GroupBox1" << QRect(8, 16, 161, 21) << "Процессор"
-                                      << true;
-    QTest::newRow("Intel family") << "ComboBox3" << "GroupBox1" << QRect(8, 40, 161, 21) << "Intel" << false;
-    QTest::newRow("Phenom X6 models") << "ComboBox5" << "GroupBox1" << QRect(8, 64, 161, 21)
-                                      << "AMD Phenom™ II X6" << false;
-    QTest::newRow("Core 2 models") << "ComboBox15" << "GroupBox1" << QRect(8, 64, 161, 21) << "Intel Core 2"
-                                   << false;
-    QTest::newRow("ATI series") << "ComboBox18" << "GroupBox2" << QRect(8, 40, 145, 21) << "ATI\\AMD" << false;
-    QTest::newRow("Radeon 6xxx models") << "ComboBox27" << "GroupBox2" << QRect(8, 64, 145, 21)
-                                        << "Серия 6xxx" << false;
-    QTest::newRow("graphics overclock") << "ComboBox69" << "GroupBox2" << QRect(8, 112, 145, 21) << "Разгон %"
-                                        << true;
-    QTest::newRow("module count") << "ComboBox35" << "GroupBox3" << QRect(8, 40, 145, 21)
-                                  << "Количество планок" << true;
-    QTest::newRow("disk row 2 type") << "ComboBox40" << "GroupBox4" << QRect(8, 40, 113, 21) << "Тип" << true;
-    QTest::newRow("disk row 4 count") << "ComboBox45" << "GroupBox4" << QRect(120, 88, 49, 21) << "Количество"
-                                      << true;
-    QTest::newRow("optical row 3 count") << "ComboBox50" << "GroupBox5" << QRect(208, 64, 49, 21)
-                                         << "Количество" << true;
-    QTest::newRow("200 mm cooler fans") << "ComboBox66" << "GroupBox10" << QRect(0, 112, 89, 21)
-                                        << "Количество" << true;
-    QTest::newRow("fan figure") << "Label15" << "GroupBox7" << QRect(8, 152, 32, 24) << "0Вт" << true;
-    QTest::newRow("grand total") << "Label6" << "GroupBox6" << QRect(8, 17, 32, 24) << "0Вт" << true;
-    QTest::newRow("total footnote") << "Label9" << "GroupBox6" << QRect(8, 72, 225, 13)
+    QTest::newRow("developers panel") << "GroupBox11"
+                                      << "Form1" << QRect(360, 160, 273, 241) << "Разработчики" << false;
+    QTest::newRow("fan kind, Cyrillic С") << "GroupBox9"
+                                          << "GroupBox7" << QRect(152, 16, 89, 137) << "С LED" << true;
+    QTest::newRow("processor vendor") << "ComboBox1"
+                                      << "GroupBox1" << QRect(8, 16, 161, 21) << "Процессор" << true;
+    QTest::newRow("Intel family") << "ComboBox3"
+                                  << "GroupBox1" << QRect(8, 40, 161, 21) << "Intel" << false;
+    QTest::newRow("Phenom X6 models") << "ComboBox5"
+                                      << "GroupBox1" << QRect(8, 64, 161, 21) << "AMD Phenom™ II X6" << false;
+    QTest::newRow("Core 2 models") << "ComboBox15"
+                                   << "GroupBox1" << QRect(8, 64, 161, 21) << "Intel Core 2" << false;
+    QTest::newRow("ATI series") << "ComboBox18"
+                                << "GroupBox2" << QRect(8, 40, 145, 21) << "ATI\\AMD" << false;
+    QTest::newRow("Radeon 6xxx models") << "ComboBox27"
+                                        << "GroupBox2" << QRect(8, 64, 145, 21) << "Серия 6xxx" << false;
+    QTest::newRow("graphics overclock") << "ComboBox69"
+                                        << "GroupBox2" << QRect(8, 112, 145, 21) << "Разгон %" << true;
+    QTest::newRow("module count") << "ComboBox35"
+                                  << "GroupBox3" << QRect(8, 40, 145, 21) << "Количество планок" << true;
+    QTest::newRow("disk row 2 type") << "ComboBox40"
+                                     << "GroupBox4" << QRect(8, 40, 113, 21) << "Тип" << true;
+    QTest::newRow("disk row 4 count") << "ComboBox45"
+                                      << "GroupBox4" << QRect(120, 88, 49, 21) << "Количество" << true;
+    QTest::newRow("optical row 3 count") << "ComboBox50"
+                                         << "GroupBox5" << QRect(208, 64, 49, 21) << "Количество" << true;
+    QTest::newRow("200 mm cooler fans") << "ComboBox66"
+                                        << "GroupBox10" << QRect(0, 112, 89, 21) << "Количество" << true;
+    QTest::newRow("fan figure") << "Label15"
+                                << "GroupBox7" << QRect(8, 152, 32, 24) << "0Вт" << true;
+    QTest::newRow("grand total") << "Label6"
+                                 << "GroupBox6" << QRect(8, 17, 32, 24) << "0Вт" << true;
+    QTest::newRow("total footnote") << "Label9"
+                                    << "GroupBox6" << QRect(8, 72, 225, 13)
                                     << "подключеных через слоты PCI и USB порты." << true;
-    QTest::newRow("warning, first line") << "Label19" << "GroupBox12" << QRect(8, 16, 613, 13)
-                                         << "Стоит учитывать что практически вся нагрузка создаеться на линию "
-                                            "12В!!! В информации о блоке питания часто пишут "
-                                         << true;
-    QTest::newRow("warning, two spaces") << "Label24" << "GroupBox12" << QRect(8, 32, 608, 13)
-                                         << "в амперах выдаваемый ток. Например 35А по 12В.  в следующей форме "
-                                            "вы можете посчитать сколько это будет ватт."
-                                         << true;
-    QTest::newRow("current field") << "Edit1" << "GroupBox12" << QRect(8, 48, 49, 21) << "" << true;
-    QTest::newRow("ampere letter") << "Label25" << "GroupBox12" << QRect(64, 48, 13, 20) << "А" << true;
-    QTest::newRow("convert button") << "Button1" << "GroupBox12" << QRect(200, 48, 33, 25) << "=" << true;
-    QTest::newRow("converter result") << "Label28" << "GroupBox12" << QRect(240, 49, 33, 20) << "0Вт" << true;
-    QTest::newRow("reserve") << "Label23" << "GroupBox12" << QRect(8, 88, 77, 13) << "минимум 50Вт." << true;
-    QTest::newRow("version") << "Label29" << "Form1" << QRect(8, 616, 33, 13) << "v. 0.71" << true;
-    QTest::newRow("corner mark") << "Label16" << "Form1" << QRect(584, 616, 48, 16) << "Noxel™" << true;
+    QTest::newRow("warning, first line")
+        << "Label19"
+        << "GroupBox12" << QRect(8, 16, 613, 13)
+        << "Стоит учитывать что практически вся нагрузка создаеться на линию "
+           "12В!!! В информации о блоке питания часто пишут "
+        << true;
+    QTest::newRow("warning, two spaces")
+        << "Label24"
+        << "GroupBox12" << QRect(8, 32, 608, 13)
+        << "в амперах выдаваемый ток. Например 35А по 12В.  в следующей форме "
+           "вы можете посчитать сколько это будет ватт."
+        << true;
+    QTest::newRow("current field") << "Edit1"
+                                   << "GroupBox12" << QRect(8, 48, 49, 21) << "" << true;
+    QTest::newRow("ampere letter") << "Label25"
+                                   << "GroupBox12" << QRect(64, 48, 13, 20) << "А" << true;
+    QTest::newRow("convert button") << "Button1"
+                                    << "GroupBox12" << QRect(200, 48, 33, 25) << "=" << true;
+    QTest::newRow("converter result") << "Label28"
+                                      << "GroupBox12" << QRect(240, 49, 33, 20) << "0Вт" << true;
+    QTest::newRow("reserve") << "Label23"
+                             << "GroupBox12" << QRect(8, 88, 77, 13) << "минимум 50Вт." << true;
+    QTest::newRow("version") << "Label29"
+                             << "Form1" << QRect(8, 616, 33, 13) << "v. 0.71" << true;
+    QTest::newRow("corner mark") << "Label16"
+                                 << "Form1" << QRect(584, 616, 48, 16) << "Noxel™" << true;
 }
 
 void WindowTest::controls() {
@@ -123,11 +142,16 @@ void WindowTest::controls() {
     QTEST(!control->isHidden(), "shown");
 
     QString text;
-    if (auto* box = qobject_cast<QGroupBox*>(control)) text = box->title();
-    else if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
-    else if (auto* list = qobject_cast<QComboBox*>(control)) text = list->currentText();
-    else if (auto* edit = qobject_cast<QLineEdit*>(control)) text = edit->text();
-    else if (auto* button = qobject_cast<QPushButton*>(control)) text = button->text();
+    if (auto* box = qobject_cast<QGroupBox*>(control))
+        text = box->title();
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        text = label->text();
+    else if (auto* list = qobject_cast<QComboBox*>(control))
+        text = list->currentText();
+    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+        text = edit->text();
+    else if (auto* button = qobject_cast<QPushButton*>(control))
+        text = button->text();
     QTEST(text, "text");
 }
 
@@ -144,7 +168,8 @@ void WindowTest::everyListShowsItsPromptWithNothingSelected() {
 }
 
 void WindowTest::everyFigureStartsAtZero() {
-    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label15", "Label28"})
+    for (const char* name :
+         {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label15", "Label28"})
         QCOMPARE(Caption(form.get(), name), "0Вт");
 }
 

@@ -15,9 +15,12 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         switch (kind) {
-            case QAccessible::Name: return list()->accessibleName();
-            case QAccessible::Value: return list()->currentText();
-            default: return QAccessibleWidget::text(kind);
+            case QAccessible::Name:
+                return list()->accessibleName();
+            case QAccessible::Value:
+                return list()->currentText();
+            default:
+                return QAccessibleWidget::text(kind);
         }
     }
 
@@ -28,13 +31,13 @@ public:
         return state;
     }
 
-    QStringList actionNames() const override {
-        return QAccessibleWidget::actionNames() << showMenuAction();
-    }
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
 
     void doAction(const QString& action) override {
-        if (action == showMenuAction()) list()->showPopup();
-        else QAccessibleWidget::doAction(action);
+        if (action == showMenuAction())
+            list()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
     }
 
 private:

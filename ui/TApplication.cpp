@@ -27,7 +27,9 @@ QIcon ProgramIcon() {
 
 TApplication* const Application = &theApplication;
 
-void MapFontFaces() { QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")); }
+void MapFontFaces() {
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
 
 TApplication::TApplication() = default;
 

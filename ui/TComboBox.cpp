@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QPointer>
 
 #include "AccessibleList.h"
 #include "Dispatch.h"
@@ -14,7 +15,9 @@ namespace {
 // already, and building one costs more than the rest of the list. Every list's
 // field is given this one for the moment of becoming editable, then none.
 QCompleter* Placeholder() {
-    static QCompleter* const completer = new QCompleter(qApp);
+    // Owned by the application, so a later QApplication gets a fresh one.
+    static QPointer<QCompleter> completer;
+    if (!completer) completer = new QCompleter(qApp);
     return completer;
 }
 

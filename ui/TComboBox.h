@@ -9,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 
-
 class TComboBox : public QComboBox {
     Q_OBJECT
     // The text shown until the first pick; set by the window description.

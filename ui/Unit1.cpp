@@ -50,9 +50,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setupUi(this);
     processorModelLists = {ComboBox4,  ComboBox5,  ComboBox6,  ComboBox7,  ComboBox8,  ComboBox9,
                            ComboBox10, ComboBox11, ComboBox12, ComboBox13, ComboBox14, ComboBox15};
-    graphicsModelLists = {ComboBox19, ComboBox20, ComboBox21, ComboBox22, ComboBox23,
-                          ComboBox24, ComboBox25, ComboBox26, ComboBox27, ComboBox28,
-                          ComboBox29, ComboBox30, ComboBox31, ComboBox32};
+    graphicsModelLists = {ComboBox19, ComboBox20, ComboBox21, ComboBox22, ComboBox23, ComboBox24, ComboBox25,
+                          ComboBox26, ComboBox27, ComboBox28, ComboBox29, ComboBox30, ComboBox31, ComboBox32};
     std::copy_n(graphicsModelLists.begin(), nvidiaModelLists.size(), nvidiaModelLists.begin());
     std::copy_n(graphicsModelLists.end() - atiModelLists.size(), atiModelLists.size(), atiModelLists.begin());
     FillLists();
@@ -68,25 +67,31 @@ void TForm1::FillLists() {
     ComboBox2->SetEntries(Texts(amdFamilies, &Family::text));
     ComboBox3->SetEntries(Texts(intelFamilies, &Family::text));
     auto modelList = processorModelLists.begin();
-    for (const Family& family : amdFamilies) (*modelList++)->SetEntries(Texts(family.models, &CatalogueRow::text));
-    for (const Family& family : intelFamilies) (*modelList++)->SetEntries(Texts(family.models, &CatalogueRow::text));
+    for (const Family& family : amdFamilies)
+        (*modelList++)->SetEntries(Texts(family.models, &CatalogueRow::text));
+    for (const Family& family : intelFamilies)
+        (*modelList++)->SetEntries(Texts(family.models, &CatalogueRow::text));
 
     ComboBox16->SetEntries(Texts(graphicsVendors));
     ComboBox17->SetEntries(Texts(nvidiaSeries, &Family::text));
     ComboBox18->SetEntries(Texts(atiSeries, &Family::text));
     modelList = graphicsModelLists.begin();
-    for (const Family& series : nvidiaSeries) (*modelList++)->SetEntries(Texts(series.models, &CatalogueRow::text));
-    for (const Family& series : atiSeries) (*modelList++)->SetEntries(Texts(series.models, &CatalogueRow::text));
+    for (const Family& series : nvidiaSeries)
+        (*modelList++)->SetEntries(Texts(series.models, &CatalogueRow::text));
+    for (const Family& series : atiSeries)
+        (*modelList++)->SetEntries(Texts(series.models, &CatalogueRow::text));
 
     ComboBox34->SetEntries(Texts(memoryTypes, &CatalogueRow::text));
     fill(std::array{ComboBox36, ComboBox40, ComboBox41, ComboBox42}, Texts(diskTypes, &CatalogueRow::text));
-    fill(std::array{ComboBox38, ComboBox46, ComboBox47, ComboBox48}, Texts(opticalTypes, &CatalogueRow::text));
+    fill(std::array{ComboBox38, ComboBox46, ComboBox47, ComboBox48},
+         Texts(opticalTypes, &CatalogueRow::text));
     fill(std::array{ComboBox33, ComboBox35, ComboBox37, ComboBox43, ComboBox44, ComboBox45, ComboBox39,
                     ComboBox49, ComboBox50, ComboBox51},
          Texts(countEntries));
     fill(std::array{ComboBox67, ComboBox68, ComboBox69}, Texts(percentEntries));
-    fill(std::array{ComboBox52, ComboBox53, ComboBox54, ComboBox55, ComboBox56, ComboBox57, ComboBox58, ComboBox59,
-                    ComboBox60, ComboBox61, ComboBox62, ComboBox63, ComboBox64, ComboBox65, ComboBox66},
+    fill(std::array{ComboBox52, ComboBox53, ComboBox54, ComboBox55, ComboBox56, ComboBox57, ComboBox58,
+                    ComboBox59, ComboBox60, ComboBox61, ComboBox62, ComboBox63, ComboBox64, ComboBox65,
+                    ComboBox66},
          Texts(fanEntries));
 }
 
@@ -198,7 +203,9 @@ void TForm1::ComboBox34Change() { PickWatts(ComboBox34, memoryTypes, power.ramWa
 void TForm1::ComboBox35Change() { PickCount(ComboBox35, power.ramCount, Category::Memory); }
 void TForm1::ComboBox36Change() { PickWatts(ComboBox36, diskTypes, power.hddWatts[0], Category::Disks); }
 void TForm1::ComboBox37Change() { PickCount(ComboBox37, power.hddCount[0], Category::Disks); }
-void TForm1::ComboBox38Change() { PickWatts(ComboBox38, opticalTypes, power.opticalWatts[0], Category::Optical); }
+void TForm1::ComboBox38Change() {
+    PickWatts(ComboBox38, opticalTypes, power.opticalWatts[0], Category::Optical);
+}
 void TForm1::ComboBox39Change() { PickCount(ComboBox39, power.opticalCount[0], Category::Optical); }
 void TForm1::ComboBox40Change() { PickWatts(ComboBox40, diskTypes, power.hddWatts[1], Category::Disks); }
 void TForm1::ComboBox41Change() { PickWatts(ComboBox41, diskTypes, power.hddWatts[2], Category::Disks); }
@@ -206,9 +213,15 @@ void TForm1::ComboBox42Change() { PickWatts(ComboBox42, diskTypes, power.hddWatt
 void TForm1::ComboBox43Change() { PickCount(ComboBox43, power.hddCount[1], Category::Disks); }
 void TForm1::ComboBox44Change() { PickCount(ComboBox44, power.hddCount[2], Category::Disks); }
 void TForm1::ComboBox45Change() { PickCount(ComboBox45, power.hddCount[3], Category::Disks); }
-void TForm1::ComboBox46Change() { PickWatts(ComboBox46, opticalTypes, power.opticalWatts[1], Category::Optical); }
-void TForm1::ComboBox47Change() { PickWatts(ComboBox47, opticalTypes, power.opticalWatts[2], Category::Optical); }
-void TForm1::ComboBox48Change() { PickWatts(ComboBox48, opticalTypes, power.opticalWatts[3], Category::Optical); }
+void TForm1::ComboBox46Change() {
+    PickWatts(ComboBox46, opticalTypes, power.opticalWatts[1], Category::Optical);
+}
+void TForm1::ComboBox47Change() {
+    PickWatts(ComboBox47, opticalTypes, power.opticalWatts[2], Category::Optical);
+}
+void TForm1::ComboBox48Change() {
+    PickWatts(ComboBox48, opticalTypes, power.opticalWatts[3], Category::Optical);
+}
 void TForm1::ComboBox49Change() { PickCount(ComboBox49, power.opticalCount[1], Category::Optical); }
 void TForm1::ComboBox50Change() { PickCount(ComboBox50, power.opticalCount[2], Category::Optical); }
 void TForm1::ComboBox51Change() { PickCount(ComboBox51, power.opticalCount[3], Category::Optical); }

@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (parsed) {
         char digits[16];
         const auto written = std::to_chars(digits, digits + sizeof digits, *parsed);
-        if (ParseWholeNumber(std::string_view(digits, static_cast<std::size_t>(written.ptr - digits))) != parsed)
+        if (ParseWholeNumber(std::string_view(digits, static_cast<std::size_t>(written.ptr - digits))) !=
+            parsed)
             std::abort();
     }
 
