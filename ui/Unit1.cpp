@@ -44,6 +44,15 @@ QStringList Texts(const Range& range, Projection projection = {}) {
     return texts;
 }
 
+// The model lists stand in the order of their families, one vendor's after the other's.
+void FillModelLists(std::span<TComboBox* const> lists,
+                    std::initializer_list<std::span<const Family>> vendors) {
+    auto list = lists.begin();
+    for (const auto families : vendors)
+        for (const Family& family : families)
+            (*list++)->SetEntries(Texts(family.models, &CatalogueRow::text));
+}
+
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
@@ -52,8 +61,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
                            ComboBox10, ComboBox11, ComboBox12, ComboBox13, ComboBox14, ComboBox15};
     graphicsModelLists = {ComboBox19, ComboBox20, ComboBox21, ComboBox22, ComboBox23, ComboBox24, ComboBox25,
                           ComboBox26, ComboBox27, ComboBox28, ComboBox29, ComboBox30, ComboBox31, ComboBox32};
-    std::copy_n(graphicsModelLists.begin(), nvidiaModelLists.size(), nvidiaModelLists.begin());
-    std::copy_n(graphicsModelLists.end() - atiModelLists.size(), atiModelLists.size(), atiModelLists.begin());
     FillLists();
     move(windowPosition);
 }
@@ -66,20 +73,12 @@ void TForm1::FillLists() {
     ComboBox1->SetEntries(Texts(processorVendors));
     ComboBox2->SetEntries(Texts(amdFamilies, &Family::text));
     ComboBox3->SetEntries(Texts(intelFamilies, &Family::text));
-    auto modelList = processorModelLists.begin();
-    for (const Family& family : amdFamilies)
-        (*modelList++)->SetEntries(Texts(family.models, &CatalogueRow::text));
-    for (const Family& family : intelFamilies)
-        (*modelList++)->SetEntries(Texts(family.models, &CatalogueRow::text));
+    FillModelLists(processorModelLists, {amdFamilies, intelFamilies});
 
     ComboBox16->SetEntries(Texts(graphicsVendors));
     ComboBox17->SetEntries(Texts(nvidiaSeries, &Family::text));
     ComboBox18->SetEntries(Texts(atiSeries, &Family::text));
-    modelList = graphicsModelLists.begin();
-    for (const Family& series : nvidiaSeries)
-        (*modelList++)->SetEntries(Texts(series.models, &CatalogueRow::text));
-    for (const Family& series : atiSeries)
-        (*modelList++)->SetEntries(Texts(series.models, &CatalogueRow::text));
+    FillModelLists(graphicsModelLists, {nvidiaSeries, atiSeries});
 
     ComboBox34->SetEntries(Texts(memoryTypes, &CatalogueRow::text));
     fill(std::array{ComboBox36, ComboBox40, ComboBox41, ComboBox42}, Texts(diskTypes, &CatalogueRow::text));
@@ -182,8 +181,8 @@ void TForm1::ComboBox16Change() {
         RefreshDisplay(Category::Graphics);
     }
 }
-void TForm1::ComboBox17Change() { ShowFamily(ComboBox17, nvidiaModelLists, 0); }
-void TForm1::ComboBox18Change() { ShowFamily(ComboBox18, atiModelLists, 0); }
+void TForm1::ComboBox17Change() { ShowFamily(ComboBox17, graphicsModelLists, 0); }
+void TForm1::ComboBox18Change() { ShowFamily(ComboBox18, graphicsModelLists, nvidiaSeries.size()); }
 void TForm1::ComboBox19Change() { PickWatts(ComboBox19, geForce5xx, power.gpuWatts, Category::Graphics); }
 void TForm1::ComboBox20Change() { PickWatts(ComboBox20, geForce4xx, power.gpuWatts, Category::Graphics); }
 void TForm1::ComboBox21Change() { PickWatts(ComboBox21, geForce3xx, power.gpuWatts, Category::Graphics); }

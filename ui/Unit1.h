@@ -121,8 +121,6 @@ private:
 
     // In family order, so a family's index finds its model list.
     std::array<TComboBox*, 12> processorModelLists;
-    std::array<TComboBox*, 8> nvidiaModelLists;
-    std::array<TComboBox*, 6> atiModelLists;
     std::array<TComboBox*, 14> graphicsModelLists;
 };
 
