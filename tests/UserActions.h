@@ -11,9 +11,19 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
 
 #include "TComboBox.h"
 #include "TLabel.h"
+#include "Unit1.h"
+
+// The calculator's window, shown and ready for the user; empty if it never appeared.
+inline std::unique_ptr<TForm1> OpenWindow() {
+    auto form = std::make_unique<TForm1>();
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) form.reset();
+    return form;
+}
 
 template <typename Widget = QWidget>
 Widget* Control(const QWidget* window, const QString& name) {

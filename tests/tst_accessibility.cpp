@@ -34,9 +34,8 @@ QString AccessibleName(QWidget* widget) {
 }  // namespace
 
 void AccessibilityTest::init() {
-    form = std::make_unique<TForm1>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form = OpenWindow();
+    QVERIFY(form);
 }
 
 void AccessibilityTest::names_data() {

@@ -28,9 +28,8 @@ private:
 };
 
 void ConverterWindowTest::init() {
-    form = std::make_unique<TForm1>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form = OpenWindow();
+    QVERIFY(form);
 }
 
 void ConverterWindowTest::Convert(const QString& amperes, const QString& volts) {

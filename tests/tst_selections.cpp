@@ -23,6 +23,9 @@ const QList<int> cascadeLists = [] {
 
 }  // namespace
 
+using Families = std::span<const Family>;
+Q_DECLARE_METATYPE(Families)
+
 class SelectionsTest : public QObject {
     Q_OBJECT
 
@@ -33,8 +36,8 @@ private slots:
 
     void scenario_data();
     void scenario();
-    void everyProcessorModel();
-    void everyGraphicsModel();
+    void everyModel_data();
+    void everyModel();
     void everyDiskAndOpticalType_data();
     void everyDiskAndOpticalType();
     void everyFanCell();
@@ -50,9 +53,8 @@ private:
 };
 
 void SelectionsTest::init() {
-    form = std::make_unique<TForm1>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form = OpenWindow();
+    QVERIFY(form);
 }
 
 void SelectionsTest::Perform(const QString& action) {
@@ -221,37 +223,41 @@ void SelectionsTest::WalkModels(const Family& family, TComboBox* list, const cha
     QCOMPARE(list->count(), qsizetype(family.models.size()));
 }
 
-void SelectionsTest::everyProcessorModel() {
-    const auto walk = [this](int vendor, int familyList, const auto& families, int firstModelList) {
-        Pick(List(form.get(), 1), vendor);
-        for (std::size_t i = 0; i < families.size(); ++i) {
-            Pick(List(form.get(), familyList), int(i));
-            WalkModels(families[i], List(form.get(), firstModelList + int(i)), "Label1");
-            if (QTest::currentTestFailed()) return;
-        }
-    };
-    walk(0, 2, amdFamilies, 4);
-    walk(1, 3, intelFamilies, 12);
+void SelectionsTest::everyModel_data() {
+    QTest::addColumn<int>("vendorList");
+    QTest::addColumn<int>("vendor");
+    QTest::addColumn<int>("familyList");
+    QTest::addColumn<Families>("families");
+    QTest::addColumn<int>("firstModelList");
+    QTest::addColumn<QString>("figure");
+
+    QTest::newRow("AMD processors") << 1 << 0 << 2 << Families(amdFamilies) << 4 << "Label1";
+    QTest::newRow("Intel processors") << 1 << 1 << 3 << Families(intelFamilies) << 12 << "Label1";
+    QTest::newRow("NVIDIA cards") << 16 << 1 << 17 << Families(nvidiaSeries) << 19 << "Label2";
+    QTest::newRow("ATI cards") << 16 << 0 << 18 << Families(atiSeries) << 27 << "Label2";
 }
 
-void SelectionsTest::everyGraphicsModel() {
-    const auto walk = [this](int vendor, int seriesList, const auto& series, int firstModelList) {
-        Pick(List(form.get(), 16), vendor);
-        for (std::size_t i = 0; i < series.size(); ++i) {
-            Pick(List(form.get(), seriesList), int(i));
-            WalkModels(series[i], List(form.get(), firstModelList + int(i)), "Label2");
-            if (QTest::currentTestFailed()) return;
-        }
-    };
-    walk(1, 17, nvidiaSeries, 19);
-    walk(0, 18, atiSeries, 27);
+void SelectionsTest::everyModel() {
+    QFETCH(int, vendorList);
+    QFETCH(int, vendor);
+    QFETCH(int, familyList);
+    QFETCH(Families, families);
+    QFETCH(int, firstModelList);
+    QFETCH(QString, figure);
+
+    Pick(List(form.get(), vendorList), vendor);
+    for (std::size_t i = 0; i < families.size(); ++i) {
+        Pick(List(form.get(), familyList), int(i));
+        WalkModels(families[i], List(form.get(), firstModelList + int(i)), qPrintable(figure));
+        if (QTest::currentTestFailed()) return;
+    }
 }
 
 void SelectionsTest::everyDiskAndOpticalType_data() {
     QTest::addColumn<int>("list");
     QTest::addColumn<Catalogue>("rows");
     QTest::addColumn<QString>("figure");
-    for (int number : {34}) QTest::newRow("memory") << number << Catalogue(memoryTypes) << "Label3";
+    QTest::newRow("memory") << 34 << Catalogue(memoryTypes) << "Label3";
     for (int number : {36, 40, 41, 42})
         QTest::addRow("disk list %d", number) << number << Catalogue(diskTypes) << "Label4";
     for (int number : {38, 46, 47, 48})

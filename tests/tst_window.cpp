@@ -38,9 +38,8 @@ private:
 void WindowTest::initTestCase() { MapFontFaces(); }
 
 void WindowTest::init() {
-    form = std::make_unique<TForm1>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form = OpenWindow();
+    QVERIFY(form);
 }
 
 void WindowTest::cleanup() { form.reset(); }
