@@ -4,7 +4,11 @@
 
 #include "Dispatch.h"
 
-TLabel::TLabel(QWidget* parent) : QLabel(parent) { setAlignment(Qt::AlignLeft | Qt::AlignTop); }
+// Captions are plain text: a figure or a fixed sentence, never markup.
+TLabel::TLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
 
 void TLabel::SetCaption(const QString& caption) {
     setText(caption);
