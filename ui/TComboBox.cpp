@@ -43,19 +43,21 @@ TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { RaiseChange(true); });
 }
 
-// A list without entries has nothing to prompt for yet: SetEntries shows it, and
-// each text set is a layout the window's start-up would pay for twice.
 void TComboBox::SetPrompt(const QString& prompt) {
     prompt_ = prompt;
-    if (count() > 0 && currentIndex() < 0) ShowPrompt();
+    // An editable list never draws this text; set, it keeps the list unselected
+    // when its entries arrive, so that the prompt is laid out once, not three times.
+    setPlaceholderText(prompt_);
+    if (currentIndex() < 0) ShowPrompt();
 }
 
 void TComboBox::SetEntries(const QStringList& entries) {
     addItems(entries);
-    // Adding entries selects the first; clearing the selection clears the text,
-    // so the prompt comes last.
-    setCurrentIndex(-1);
-    ShowPrompt();
+    // Without a prompt, adding entries selects the first.
+    if (currentIndex() >= 0) {
+        setCurrentIndex(-1);
+        ShowPrompt();
+    }
 }
 
 // From its first letter: a narrow list would otherwise show the prompt's tail.
