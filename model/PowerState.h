@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-inline constexpr std::int32_t baseWatts = 80;  // motherboard and the rest that nobody picks
+inline constexpr std::int32_t baseWatts = 80;  // in every total, whatever is picked
 
 inline constexpr int diskRows = 4;
 inline constexpr int opticalRows = 4;
