@@ -78,6 +78,8 @@ void ToolkitTest::changeEvents_data() {
     }) << 1 << -1 << "3";
     QTest::newRow("a pick after an edit")
         << Steps([](TComboBox* l, QLineEdit*) { TypeInto(l, "x"), Pick(l, 0); }) << 2 << 0 << "0";
+    QTest::newRow("re-pick of the entry shown before an edit")
+        << Steps([](TComboBox* l, QLineEdit*) { Pick(l, 2), TypeInto(l, "x"), Pick(l, 2); }) << 3 << 2 << "2";
     QTest::newRow("the program's own changes are silent") << Steps([](TComboBox* l, QLineEdit*) {
         l->setCurrentIndex(3);
         l->setEditText("x");
