@@ -2,7 +2,6 @@
 
 #include <QStringList>
 #include <functional>
-#include <utility>
 
 #include "Choices.h"
 #include "Converter.h"
