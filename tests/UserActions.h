@@ -56,11 +56,11 @@ inline void Pick(TComboBox* list, int index) {
     QTRY_VERIFY(!view->isVisible());
 }
 
-// Types into the list's text field; every keystroke is an edit.
+// Types into the list, which hands the keys to its text field; every keystroke is an edit.
 inline void TypeInto(TComboBox* list, const QString& text) {
     QVERIFY(list);
     QVERIFY(list->isVisible());
-    QTest::keyClicks(list->lineEdit(), text);
+    QTest::keyClicks(list, text);
 }
 
 inline void Click(QWidget* widget) {

@@ -112,7 +112,7 @@ void AccessibilityTest::keyboardOnly() {
     for (int step = 0; step < 8; ++step) QTest::keyClick(memory->view(), Qt::Key_Down);
     QTest::keyClick(memory->view(), Qt::Key_Return);
     QTRY_VERIFY(!memory->view()->isVisible());
-    QCOMPARE(memory->currentText(), "DDR3 2400MHz");
+    QCOMPARE(memory->Text(), "DDR3 2400MHz");
     QCOMPARE(Caption(form.get(), "Label3"), "35Вт");
     QCOMPARE(Caption(form.get(), "Label6"), "115Вт");
 }

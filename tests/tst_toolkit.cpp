@@ -21,6 +21,8 @@ private slots:
     void changeEvents_data();
     void changeEvents();
     void mousePickAfterTheDoubleClickInterval();
+    void firstReach_data();
+    void firstReach();
     void labelClicks();
     void handlerErrors_data();
     void handlerErrors();
@@ -29,6 +31,8 @@ private:
     std::unique_ptr<QWidget> window;
     TComboBox* list = nullptr;
     QLineEdit* elsewhere = nullptr;
+    // Never focused, clicked or typed into before the test's own steps.
+    TComboBox* untouched = nullptr;
 };
 
 void ToolkitTest::init() {
@@ -39,6 +43,10 @@ void ToolkitTest::init() {
     list->SetEntries({"0", "1", "2", "3"});
     elsewhere = new QLineEdit(window.get());
     elsewhere->setGeometry(8, 40, 120, 21);
+    untouched = new TComboBox(window.get());
+    untouched->setGeometry(8, 140, 120, 21);
+    untouched->SetPrompt("Количество");
+    untouched->SetEntries({"0", "1", "2", "3"});
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     window->activateWindow();
@@ -108,6 +116,57 @@ void ToolkitTest::mousePickAfterTheDoubleClickInterval() {
     QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, entry.center());
     QTRY_COMPARE(changes.count(), 1);
     QCOMPARE(list->ItemIndex(), 1);
+}
+
+// The first time the user reaches a list, whichever way, the list answers as
+// a list whose field was always there.
+void ToolkitTest::firstReach_data() {
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("changes");
+
+    const auto afterText = [](TComboBox* l) {
+        return QPoint(l->fontMetrics().horizontalAdvance("Количество") + 12, 10);
+    };
+    QTest::newRow("a click after the text puts the caret there") << Steps([=](TComboBox* l, QLineEdit*) {
+        QTest::mouseClick(l, Qt::LeftButton, {}, afterText(l));
+        TypeInto(l, "x");
+    }) << "Количествоx" << 1;
+    QTest::newRow("a drag across the text selects it") << Steps([=](TComboBox* l, QLineEdit*) {
+        QTest::mousePress(l, Qt::LeftButton, {}, afterText(l));
+        QTest::mouseMove(l, QPoint(3, 10));
+        QTest::mouseRelease(l, Qt::LeftButton, {}, QPoint(3, 10));
+        TypeInto(l, "y");
+    }) << "y" << 1;
+    QTest::newRow("Tab into it selects the text") << Steps([](TComboBox* l, QLineEdit* other) {
+        other->setFocus();
+        QTest::keyClick(other, Qt::Key_Tab);
+        QVERIFY(l->hasFocus());
+        TypeInto(l, "y");
+    }) << "y" << 1;
+    QTest::newRow("keys typed without a click go before the prompt")
+        << Steps([](TComboBox* l, QLineEdit*) { TypeInto(l, "7"); }) << "7Количество" << 1;
+    QTest::newRow("a click on the arrow opens the drop-down") << Steps([](TComboBox* l, QLineEdit*) {
+        QTest::mouseClick(l, Qt::LeftButton, {}, QPoint(l->width() - 6, l->height() / 2));
+        QTRY_VERIFY(l->view()->isVisible());
+        QTest::keyClick(l->view(), Qt::Key_Escape);
+    }) << "Количество" << 0;
+    // Last: the pointer stays where it was left, over the next window's list.
+    QTest::newRow("the pointer over the text is a text cursor") << Steps([](TComboBox* l, QLineEdit*) {
+        QTest::mouseMove(l, QPoint(20, 10));
+        QTRY_VERIFY(l->lineEdit());
+        QCOMPARE(l->lineEdit()->cursor().shape(), Qt::IBeamCursor);
+    }) << "Количество" << 0;
+}
+
+void ToolkitTest::firstReach() {
+    QFETCH(Steps, steps);
+    QVERIFY(!untouched->lineEdit());
+    QSignalSpy changes(untouched, &TComboBox::Change);
+    steps(untouched, elsewhere);
+    QVERIFY(untouched->lineEdit());
+    QTEST(untouched->Text(), "text");
+    QTEST(int(changes.count()), "changes");
 }
 
 void ToolkitTest::labelClicks() {

@@ -21,6 +21,7 @@ private slots:
     void controls();
     void everyListShowsItsPromptWithNothingSelected();
     void everyFigureStartsAtZero();
+    void untouchedListsLookAsTheirFieldsWill();
     void fonts_data();
     void fonts();
     void textsFitTheirLabels_data();
@@ -145,8 +146,8 @@ void WindowTest::controls() {
         text = box->title();
     else if (auto* label = qobject_cast<QLabel*>(control))
         text = label->text();
-    else if (auto* list = qobject_cast<QComboBox*>(control))
-        text = list->currentText();
+    else if (auto* list = qobject_cast<TComboBox*>(control))
+        text = list->Text();
     else if (auto* edit = qobject_cast<QLineEdit*>(control))
         text = edit->text();
     else if (auto* button = qobject_cast<QPushButton*>(control))
@@ -160,7 +161,7 @@ void WindowTest::everyListShowsItsPromptWithNothingSelected() {
         QVERIFY(list);
         QCOMPARE(list->currentIndex(), -1);
         QCOMPARE(list->ItemIndex(), -1);
-        QCOMPARE(list->currentText(), list->Prompt());
+        QCOMPARE(list->Text(), list->Prompt());
         QVERIFY2(!list->Prompt().isEmpty(), qPrintable(list->objectName()));
         QVERIFY2(list->count() > 0, qPrintable(list->objectName()));
     }
@@ -170,6 +171,25 @@ void WindowTest::everyFigureStartsAtZero() {
     for (const char* name :
          {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label15", "Label28"})
         QCOMPARE(Caption(form.get(), name), "0Вт");
+}
+
+// A list draws its own text until the user reaches it; then its field takes over
+// and nothing on screen may move by a pixel.
+void WindowTest::untouchedListsLookAsTheirFieldsWill() {
+    int compared = 0;
+    for (int number = 1; number <= 69; ++number) {
+        TComboBox* list = List(form.get(), number);
+        QVERIFY(list);
+        // The list that has the focus has its field already.
+        if (!list->isVisible() || list->lineEdit()) continue;
+        const QImage before = list->grab().toImage();
+        QTest::keyClick(list, Qt::Key_Shift);
+        QVERIFY2(list->lineEdit(), qPrintable(list->objectName()));
+        QCOMPARE(list->lineEdit()->text(), list->Prompt());
+        QVERIFY2(list->grab().toImage() == before, qPrintable(list->objectName()));
+        ++compared;
+    }
+    QVERIFY(compared >= 38);
 }
 
 void WindowTest::fonts_data() {

@@ -18,7 +18,7 @@ public:
             case QAccessible::Name:
                 return list()->accessibleName();
             case QAccessible::Value:
-                return list()->currentText();
+                return list()->Text();
             default:
                 return QAccessibleWidget::text(kind);
         }
