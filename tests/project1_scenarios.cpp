@@ -25,8 +25,10 @@ struct ClosedByUser : TForm1 {
         QTimer::singleShot(0, this, [this] {
             std::printf("shown: %s\n", isVisible() ? "yes" : "no");
             QStringList sizes;
-            for (const QSize& size : QApplication::windowIcon().availableSizes())
-                sizes.append(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
+            const QIcon icon = QApplication::windowIcon();
+            for (const QSize& size : icon.availableSizes())
+                if (icon.pixmap(size).size() == size)
+                    sizes.append(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
             std::printf("icon: %s\n", qPrintable(sizes.join(' ')));
             close();
         });

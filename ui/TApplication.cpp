@@ -2,10 +2,10 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QIcon>
 #include <QMessageBox>
 
 #include "Exception.h"
+#include "ProgramIcon.h"
 
 namespace {
 
@@ -15,13 +15,6 @@ TApplication theApplication;
 int qtArgc = 1;
 char programName[] = "ostrel";
 char* qtArgv[] = {programName, nullptr};
-
-QIcon ProgramIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 128})
-        icon.addFile(QStringLiteral(":/icons/ostrel-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
 
 }  // namespace
 
@@ -45,6 +38,9 @@ void TApplication::Initialize() {
     QApplication::setApplicationName(QStringLiteral("Ostrel"));
     QApplication::setWindowIcon(ProgramIcon());
     MapFontFaces();
+    // The toolkit's own default, so that every window and dialog, and every text
+    // field before it takes its window's font, asks for the one face in use.
+    QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 }
 
 void TApplication::Run() {
