@@ -20,8 +20,18 @@ char* qtArgv[] = {programName, nullptr};
 
 TApplication* const Application = &theApplication;
 
-void MapFontFaces() {
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+namespace {
+
+const QString designedFace = QStringLiteral("MS Sans Serif");
+const QString installedFace = QStringLiteral("Liberation Sans");
+
+}  // namespace
+
+void MapFontFaces() { QFont::insertSubstitution(designedFace, installedFace); }
+
+QFont WithInstalledFace(QFont font) {
+    if (font.families() == QStringList{designedFace}) font.setFamilies({installedFace});
+    return font;
 }
 
 TApplication::TApplication() = default;
@@ -40,7 +50,7 @@ void TApplication::Initialize() {
     MapFontFaces();
     // The toolkit's own default, so that every window and dialog, and every text
     // field before it takes its window's font, asks for the one face in use.
-    QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    QApplication::setFont(WithInstalledFace(QFont(designedFace, 8)));
 }
 
 void TApplication::Run() {

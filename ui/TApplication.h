@@ -3,6 +3,7 @@
 // The application object: starts Qt, owns the main window, runs the event loop and
 // shows errors. Exactly what the entry function needs, and no more.
 
+#include <QFont>
 #include <QWidget>
 #include <memory>
 
@@ -48,3 +49,7 @@ extern TApplication* const Application;
 // the metric-compatible face we install. Called by Initialize(), and by tests that
 // build the window under their own QApplication.
 void MapFontFaces();
+
+// The same font in the installed face. A window that takes it as soon as it is
+// given the designed face spares every text the search for a face that is not there.
+QFont WithInstalledFace(QFont font);

@@ -10,6 +10,7 @@
 #include "ProcessorCatalogue.h"
 #include "ShowWatts.h"
 #include "StrToInt.h"
+#include "TApplication.h"
 
 TForm1* Form1 = nullptr;
 
@@ -62,6 +63,13 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
                           ComboBox26, ComboBox27, ComboBox28, ComboBox29, ComboBox30, ComboBox31, ComboBox32};
     FillLists();
     move(windowPosition);
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        if (const QFont installed = WithInstalledFace(font()); installed != font()) setFont(installed);
+    }
+    QWidget::changeEvent(event);
 }
 
 void TForm1::FillLists() {

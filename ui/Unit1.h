@@ -97,6 +97,9 @@ public slots:
     void Label16Click();
     void Button1Click();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     // One row each of the figures the window shows: which subtotal, which label.
     enum class Category { Processor, Graphics, Memory, Disks, Optical, Fans };
