@@ -174,14 +174,16 @@ void WindowTest::everyFigureStartsAtZero() {
 }
 
 // A list draws its own text until the user reaches it; then its field takes over
-// and nothing on screen may move by a pixel.
+// and nothing on screen may move by a pixel. The lists hidden at the start are
+// shown for the comparison: the narrow model lists clip their prompts.
 void WindowTest::untouchedListsLookAsTheirFieldsWill() {
     int compared = 0;
     for (int number = 1; number <= 69; ++number) {
         TComboBox* list = List(form.get(), number);
         QVERIFY(list);
         // The list that has the focus has its field already.
-        if (!list->isVisible() || list->lineEdit()) continue;
+        if (list->lineEdit()) continue;
+        list->show();
         const QImage before = list->grab().toImage();
         QTest::keyClick(list, Qt::Key_Shift);
         QVERIFY2(list->lineEdit(), qPrintable(list->objectName()));
@@ -189,7 +191,7 @@ void WindowTest::untouchedListsLookAsTheirFieldsWill() {
         QVERIFY2(list->grab().toImage() == before, qPrintable(list->objectName()));
         ++compared;
     }
-    QVERIFY(compared >= 38);
+    QVERIFY(compared >= 68);
 }
 
 void WindowTest::fonts_data() {
