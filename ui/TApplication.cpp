@@ -16,16 +16,12 @@ int qtArgc = 1;
 char programName[] = "ostrel";
 char* qtArgv[] = {programName, nullptr};
 
-}  // namespace
-
-TApplication* const Application = &theApplication;
-
-namespace {
-
 const QString designedFace = QStringLiteral("MS Sans Serif");
 const QString installedFace = QStringLiteral("Liberation Sans");
 
 }  // namespace
+
+TApplication* const Application = &theApplication;
 
 void MapFontFaces() { QFont::insertSubstitution(designedFace, installedFace); }
 
