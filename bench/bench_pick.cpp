@@ -10,7 +10,7 @@ class PickBenchmark : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MapFontFaces(); }
+    void initTestCase() { ApplyDesignedLook(); }
     void pick();
 };
 

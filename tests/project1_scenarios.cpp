@@ -2,6 +2,7 @@
 // tst_project1 starts this program and reads what the user would have seen.
 // Usage: project1_scenarios close|exception|foreign|handler-error
 
+#include <QStyle>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -30,6 +31,7 @@ struct ClosedByUser : TForm1 {
                 if (icon.pixmap(size).size() == size)
                     sizes.append(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
             std::printf("icon: %s\n", qPrintable(sizes.join(' ')));
+            std::printf("style: %s\n", qPrintable(style()->name()));
             close();
         });
     }

@@ -11,7 +11,7 @@ class ConverterWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MapFontFaces(); }
+    void initTestCase() { ApplyDesignedLook(); }
     void init();
     void cleanup() { form.reset(); }
 

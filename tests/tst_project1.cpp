@@ -17,9 +17,9 @@ void Project1Test::scenario_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("output");
 
-    QTest::newRow("closing the window, icon in four sizes")
+    QTest::newRow("closing the window, icon in four sizes, classic style")
         << "close"
-        << "shown: yes\nicon: 16x16 32x32 48x48 128x128\n";
+        << "shown: yes\nicon: 16x16 32x32 48x48 128x128\nstyle: windows\n";
     QTest::newRow("an Exception escaping window creation") << "exception"
                                                            << "message: [Окно не создано]\n";
     QTest::newRow("any other error escaping window creation") << "foreign"

@@ -30,7 +30,7 @@ class SelectionsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MapFontFaces(); }
+    void initTestCase() { ApplyDesignedLook(); }
     void init();
     void cleanup() { form.reset(); }
 

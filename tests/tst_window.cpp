@@ -36,7 +36,7 @@ private:
     std::unique_ptr<TForm1> form;
 };
 
-void WindowTest::initTestCase() { MapFontFaces(); }
+void WindowTest::initTestCase() { ApplyDesignedLook(); }
 
 void WindowTest::init() {
     form = OpenWindow();

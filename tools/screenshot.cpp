@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication application(argc, argv);
-    MapFontFaces();
+    ApplyDesignedLook();
     TForm1 window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;

@@ -23,7 +23,13 @@ const QString installedFace = QStringLiteral("Liberation Sans");
 
 TApplication* const Application = &theApplication;
 
-void MapFontFaces() { QFont::insertSubstitution(designedFace, installedFace); }
+void ApplyDesignedLook() {
+    QApplication::setStyle(QStringLiteral("windows"));
+    QFont::insertSubstitution(designedFace, installedFace);
+    // The toolkit's own default, so that every window and dialog, and every text
+    // field before it takes its window's font, asks for the one face in use.
+    QApplication::setFont(WithInstalledFace(QFont(designedFace, 8)));
+}
 
 QFont WithInstalledFace(QFont font) {
     if (font.families() == QStringList{designedFace}) font.setFamilies({installedFace});
@@ -43,10 +49,7 @@ void TApplication::Initialize() {
     qtApplication_ = std::make_unique<QApplication>(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("Ostrel"));
     QApplication::setWindowIcon(ProgramIcon());
-    MapFontFaces();
-    // The toolkit's own default, so that every window and dialog, and every text
-    // field before it takes its window's font, asks for the one face in use.
-    QApplication::setFont(WithInstalledFace(QFont(designedFace, 8)));
+    ApplyDesignedLook();
 }
 
 void TApplication::Run() {

@@ -45,10 +45,12 @@ private:
 
 extern TApplication* const Application;
 
-// "MS Sans Serif", the face the window is designed in, is not on Linux; map it to
-// the metric-compatible face we install. Called by Initialize(), and by tests that
-// build the window under their own QApplication.
-void MapFontFaces();
+// The look the window was designed in, on any desktop: the classic Windows style,
+// whose controls have the sizes the window's fixed geometry was laid out for, and
+// "MS Sans Serif", which Linux lacks, mapped to the metric-compatible face we
+// install. Called by Initialize(), and by tests and tools that build the window
+// under their own QApplication.
+void ApplyDesignedLook();
 
 // The same font in the installed face. A window that takes it as soon as it is
 // given the designed face spares every text the search for a face that is not there.
