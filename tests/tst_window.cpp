@@ -218,6 +218,7 @@ void WindowTest::fonts() {
     QCOMPARE(font.family(), "Liberation Sans");
     // Asked for by name: a search for the designed face would find nothing, slowly.
     QCOMPARE(control->font().families(), QStringList{"Liberation Sans"});
+    QCOMPARE(control->font().hintingPreference(), QFont::PreferFullHinting);
     QTEST(font.pixelSize(), "pixelHeight");
     QTEST(font.bold(), "bold");
     QTEST(control->palette().color(QPalette::WindowText) == Qt::red, "red");

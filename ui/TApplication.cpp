@@ -32,7 +32,10 @@ void ApplyDesignedLook() {
 }
 
 QFont WithInstalledFace(QFont font) {
-    if (font.families() == QStringList{designedFace}) font.setFamilies({installedFace});
+    if (font.families() == QStringList{designedFace}) {
+        font.setFamilies({installedFace});
+        font.setHintingPreference(QFont::PreferFullHinting);
+    }
     return font;
 }
 
