@@ -1,6 +1,7 @@
 // The small layer over Qt: when a list reports a change and what it reports, and
 // how an error raised inside a handler reaches the user.
 
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QtTest>
 #include <stdexcept>
@@ -151,6 +152,22 @@ void ToolkitTest::firstReach_data() {
         QTRY_VERIFY(l->view()->isVisible());
         QTest::keyClick(l->view(), Qt::Key_Escape);
     }) << "Количество" << 0;
+    QTest::newRow("text dragged onto it drops into the field") << Steps([](TComboBox* l, QLineEdit*) {
+        QMimeData dragged;
+        dragged.setText("5");
+        const QPoint start(3, 10);
+        QDragEnterEvent arrival(start, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+        QApplication::sendEvent(l, &arrival);
+        // The list declines, so the window hands the next move to the field under it.
+        QVERIFY(!arrival.isAccepted());
+        QCOMPARE(l->childAt(start), l->lineEdit());
+        const QPoint inField = l->lineEdit()->mapFrom(l, start);
+        QDragEnterEvent move(inField, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+        QApplication::sendEvent(l->lineEdit(), &move);
+        QVERIFY(move.isAccepted());
+        QDropEvent drop(inField, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+        QApplication::sendEvent(l->lineEdit(), &drop);
+    }) << "5Количество" << 1;
     // Last: the pointer stays where it was left, over the next window's list.
     QTest::newRow("the pointer over the text is a text cursor") << Steps([](TComboBox* l, QLineEdit*) {
         QTest::mouseMove(l, QPoint(20, 10));
