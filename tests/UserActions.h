@@ -13,6 +13,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "EditableList.h"
 #include "TComboBox.h"
 #include "TLabel.h"
 #include "Unit1.h"
@@ -48,9 +49,9 @@ inline void Pick(TComboBox* list, int index) {
     QVERIFY(list);
     QVERIFY2(list->isVisible(), qPrintable(list->objectName() + " is hidden"));
     QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
-    QAbstractItemView* view = list->view();
+    QAbstractItemView* view = list->Reached()->view();
     QTRY_VERIFY(view->isVisible());
-    const QModelIndex entry = list->model()->index(index, 0);
+    const QModelIndex entry = view->model()->index(index, 0);
     view->scrollTo(entry);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
     QTRY_VERIFY(!view->isVisible());

@@ -108,10 +108,10 @@ void AccessibilityTest::keyboardOnly() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QVERIFY(memory->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::AltModifier);
-    QTRY_VERIFY(memory->view()->isVisible());
-    for (int step = 0; step < 8; ++step) QTest::keyClick(memory->view(), Qt::Key_Down);
-    QTest::keyClick(memory->view(), Qt::Key_Return);
-    QTRY_VERIFY(!memory->view()->isVisible());
+    QTRY_VERIFY(memory->Reached()->view()->isVisible());
+    for (int step = 0; step < 8; ++step) QTest::keyClick(memory->Reached()->view(), Qt::Key_Down);
+    QTest::keyClick(memory->Reached()->view(), Qt::Key_Return);
+    QTRY_VERIFY(!memory->Reached()->view()->isVisible());
     QCOMPARE(memory->Text(), "DDR3 2400MHz");
     QCOMPARE(Caption(form.get(), "Label3"), "35Вт");
     QCOMPARE(Caption(form.get(), "Label6"), "115Вт");

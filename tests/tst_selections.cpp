@@ -220,7 +220,7 @@ void SelectionsTest::WalkModels(const Family& family, TComboBox* list, const cha
         QCOMPARE(list->Text(), QString::fromUtf8(row.text.data(), qsizetype(row.text.size())));
         QCOMPARE(Caption(form.get(), figure), QStringLiteral("%1Вт").arg(row.watts));
     }
-    QCOMPARE(list->count(), qsizetype(family.models.size()));
+    QCOMPARE(list->Count(), qsizetype(family.models.size()));
 }
 
 void SelectionsTest::everyModel_data() {

@@ -73,15 +73,15 @@ void ToolkitTest::changeEvents_data() {
     QTest::newRow("one change per keystroke")
         << Steps([](TComboBox* l, QLineEdit*) { TypeInto(l, "abc"); }) << 3 << -1 << "abcКоличество";
     QTest::newRow("an edit after a pick leaves no selection") << Steps([](TComboBox* l, QLineEdit*) {
-        Pick(l, 1), QTest::keyClick(l->lineEdit(), Qt::Key_Backspace);
+        Pick(l, 1), QTest::keyClick(l->Reached()->lineEdit(), Qt::Key_Backspace);
     }) << 2 << -1 << "";
     QTest::newRow("Enter on an entry's text is no pick") << Steps([](TComboBox* l, QLineEdit*) {
-        l->lineEdit()->selectAll();
+        l->Reached()->lineEdit()->selectAll();
         TypeInto(l, "3");
-        QTest::keyClick(l->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(l->Reached()->lineEdit(), Qt::Key_Return);
     }) << 1 << -1 << "3";
     QTest::newRow("leaving the field is no pick") << Steps([](TComboBox* l, QLineEdit* other) {
-        l->lineEdit()->selectAll();
+        l->Reached()->lineEdit()->selectAll();
         TypeInto(l, "3");
         other->setFocus();
     }) << 1 << -1 << "3";
@@ -90,8 +90,8 @@ void ToolkitTest::changeEvents_data() {
     QTest::newRow("re-pick of the entry shown before an edit")
         << Steps([](TComboBox* l, QLineEdit*) { Pick(l, 2), TypeInto(l, "x"), Pick(l, 2); }) << 3 << 2 << "2";
     QTest::newRow("the program's own changes are silent") << Steps([](TComboBox* l, QLineEdit*) {
-        l->setCurrentIndex(3);
-        l->setEditText("x");
+        l->Reached()->setCurrentIndex(3);
+        l->Reached()->setEditText("x");
         l->hide();
         l->show();
     }) << 0 << 3 << "x";
@@ -103,24 +103,25 @@ void ToolkitTest::changeEvents() {
     steps(list, elsewhere);
     QTEST(int(changes.count()), "changes");
     QTEST(list->ItemIndex(), "index");
-    QTEST(list->currentText(), "text");
+    QTEST(list->Text(), "text");
     // Typed text never becomes an entry.
-    QCOMPARE(list->count(), 4);
+    QCOMPARE(list->Reached()->count(), 4);
 }
 
 void ToolkitTest::mousePickAfterTheDoubleClickInterval() {
     QSignalSpy changes(list, &TComboBox::Change);
     QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(list->width() - 6, list->height() / 2));
-    QTRY_VERIFY(list->view()->isVisible());
+    QAbstractItemView* view = list->Reached()->view();
+    QTRY_VERIFY(view->isVisible());
     QTest::qWait(QApplication::doubleClickInterval() + 50);
-    const QRect entry = list->view()->visualRect(list->model()->index(1, 0));
-    QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, entry.center());
+    const QRect entry = view->visualRect(view->model()->index(1, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, entry.center());
     QTRY_COMPARE(changes.count(), 1);
     QCOMPARE(list->ItemIndex(), 1);
 }
 
 // The first time the user reaches a list, whichever way, the list answers as
-// a list whose field was always there.
+// a Qt list that was always there.
 void ToolkitTest::firstReach_data() {
     QTest::addColumn<Steps>("steps");
     QTest::addColumn<QString>("text");
@@ -149,8 +150,8 @@ void ToolkitTest::firstReach_data() {
         << Steps([](TComboBox* l, QLineEdit*) { TypeInto(l, "7"); }) << "7Количество" << 1;
     QTest::newRow("a click on the arrow opens the drop-down") << Steps([](TComboBox* l, QLineEdit*) {
         QTest::mouseClick(l, Qt::LeftButton, {}, QPoint(l->width() - 6, l->height() / 2));
-        QTRY_VERIFY(l->view()->isVisible());
-        QTest::keyClick(l->view(), Qt::Key_Escape);
+        QTRY_VERIFY(l->Reached()->view()->isVisible());
+        QTest::keyClick(l->Reached()->view(), Qt::Key_Escape);
     }) << "Количество" << 0;
     QTest::newRow("text dragged onto it drops into the field") << Steps([](TComboBox* l, QLineEdit*) {
         QMimeData dragged;
@@ -160,28 +161,29 @@ void ToolkitTest::firstReach_data() {
         QApplication::sendEvent(l, &arrival);
         // The list declines, so the window hands the next move to the field under it.
         QVERIFY(!arrival.isAccepted());
-        QCOMPARE(l->childAt(start), l->lineEdit());
-        const QPoint inField = l->lineEdit()->mapFrom(l, start);
+        QLineEdit* field = l->Reached()->lineEdit();
+        QCOMPARE(l->childAt(start), field);
+        const QPoint inField = field->mapFrom(l, start);
         QDragEnterEvent move(inField, Qt::CopyAction, &dragged, Qt::LeftButton, {});
-        QApplication::sendEvent(l->lineEdit(), &move);
+        QApplication::sendEvent(field, &move);
         QVERIFY(move.isAccepted());
         QDropEvent drop(inField, Qt::CopyAction, &dragged, Qt::LeftButton, {});
-        QApplication::sendEvent(l->lineEdit(), &drop);
+        QApplication::sendEvent(field, &drop);
     }) << "5Количество" << 1;
     // Last: the pointer stays where it was left, over the next window's list.
     QTest::newRow("the pointer over the text is a text cursor") << Steps([](TComboBox* l, QLineEdit*) {
         QTest::mouseMove(l, QPoint(20, 10));
-        QTRY_VERIFY(l->lineEdit());
-        QCOMPARE(l->lineEdit()->cursor().shape(), Qt::IBeamCursor);
+        QTRY_VERIFY(l->IsReached());
+        QCOMPARE(l->childAt(20, 10)->cursor().shape(), Qt::IBeamCursor);
     }) << "Количество" << 0;
 }
 
 void ToolkitTest::firstReach() {
     QFETCH(Steps, steps);
-    QVERIFY(!untouched->lineEdit());
+    QVERIFY(!untouched->IsReached());
     QSignalSpy changes(untouched, &TComboBox::Change);
     steps(untouched, elsewhere);
-    QVERIFY(untouched->lineEdit());
+    QVERIFY(untouched->IsReached());
     QTEST(untouched->Text(), "text");
     QTEST(int(changes.count()), "changes");
 }

@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QLineEdit>
 
+#include "EditableList.h"
 #include "TComboBox.h"
 
 namespace {
@@ -35,12 +36,27 @@ public:
 
     void doAction(const QString& action) override {
         if (action == showMenuAction())
-            list()->showPopup();
+            list()->Reached()->showPopup();
         else
             QAccessibleWidget::doAction(action);
     }
 
+    // The Qt list the user reached is this list's own working part: what it shows
+    // the user is its text field, as in Qt's own lists.
+    int childCount() const override { return field() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 && field() ? QAccessible::queryAccessibleInterface(field()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && field() && child->object() == field() ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        QAccessibleInterface* only = child(0);
+        return only && only->rect().contains(x, y) ? only : nullptr;
+    }
+
 private:
+    QLineEdit* field() const { return list()->IsReached() ? list()->Reached()->lineEdit() : nullptr; }
     TComboBox* list() const { return static_cast<TComboBox*>(widget()); }
 };
 

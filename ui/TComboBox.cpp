@@ -1,30 +1,17 @@
 #include "TComboBox.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QCompleter>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QStylePainter>
 #include <QTextLayout>
 
 #include "AccessibleList.h"
-#include "Dispatch.h"
+#include "EditableList.h"
 
 namespace {
 
-// An editable list builds a completer for its text field unless the field has one
-// already, and building one costs more than the rest of the list. Every list's
-// field is given this one for the moment of becoming editable, then none.
-QCompleter* Placeholder() {
-    // Owned by the application, so a later QApplication gets a fresh one.
-    static QPointer<QCompleter> completer;
-    if (!completer) completer = new QCompleter(qApp);
-    return completer;
-}
-
-bool ReachesField(QEvent::Type type) {
+bool ReachesList(QEvent::Type type) {
     switch (type) {
         case QEvent::Enter:
         case QEvent::FocusIn:
@@ -39,113 +26,115 @@ bool ReachesField(QEvent::Type type) {
     }
 }
 
+// What the focus brings, passed on to the Qt list: the focus stays here, as in Qt's
+// own lists it stays with the list and never moves to the list's text field.
+bool FollowsFocus(QEvent::Type type) {
+    switch (type) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::InputMethod:
+        case QEvent::Wheel:
+            return true;
+        default:
+            return false;
+    }
+}
+
 // A text field inside a list leaves this much space before its text.
 constexpr int fieldTextIndent = 2;
 
 }  // namespace
 
-TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
+TComboBox::TComboBox(QWidget* parent) : QWidget(parent) {
     static const bool announced = (QAccessible::installFactory(AccessibleListFactory), true);
     (void)announced;
-    // Typed text must never become an entry: the index selects the figure.
-    setInsertPolicy(QComboBox::NoInsert);
-    // The field takes drops; until it exists the list takes the first one's arrival.
-    setAcceptDrops(true);
+    setFocusPolicy(Qt::WheelFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
-    // activated, unlike currentIndexChanged, also fires when the user picks the
-    // entry already shown (from the drop-down, which needs no field).
-    connect(this, &QComboBox::activated, this, [this] { RaiseChange(false); });
-}
-
-void TComboBox::BuildField() {
-    auto* field = new QLineEdit(this);
-    field->setCompleter(Placeholder());
-    setLineEdit(field);
-    // The completer would rewrite the text while the user types.
-    field->setCompleter(nullptr);
-    setAcceptDrops(false);
-    // On Enter or on leaving the field Qt would select an entry that matches the
-    // typed text and report it as a pick; an edit is an edit until the user picks.
-    disconnect(field, &QLineEdit::editingFinished, this, nullptr);
-    // Fires for the user's keystrokes only.
-    connect(field, &QLineEdit::textEdited, this, [this] { RaiseChange(true); });
-    if (currentIndex() < 0) ShowPrompt();
-}
-
-QString TComboBox::Text() const {
-    if (lineEdit()) return lineEdit()->text();
-    return currentIndex() < 0 ? prompt_ : itemText(currentIndex());
+    // The list's field takes drops; until it exists this takes the first one's arrival.
+    setAcceptDrops(true);
 }
 
 void TComboBox::SetPrompt(const QString& prompt) {
     prompt_ = prompt;
-    // An editable list never draws this text; set, it keeps the list unselected
-    // when its entries arrive.
-    setPlaceholderText(prompt_);
-    if (currentIndex() < 0) ShowPrompt();
+    if (list_) list_->setEditText(prompt_);
+    update();
 }
 
-void TComboBox::SetEntries(const QStringList& entries) {
-    addItems(entries);
-    // Without a prompt, adding entries selects the first.
-    if (currentIndex() >= 0) {
-        setCurrentIndex(-1);
-        ShowPrompt();
-    }
+int TComboBox::ItemIndex() const { return list_ ? list_->ItemIndex() : -1; }
+
+QString TComboBox::Text() const { return list_ ? list_->currentText() : prompt_; }
+
+EditableList* TComboBox::Reached() {
+    if (list_) return list_;
+    list_ = new EditableList(prompt_, entries_, this);
+    list_->setGeometry(rect());
+    list_->setFocusProxy(this);
+    connect(list_, &EditableList::Change, this, &TComboBox::Change);
+    setAcceptDrops(false);
+    list_->show();
+    return list_;
 }
 
-// From its first letter: a narrow list would otherwise show the prompt's tail.
-void TComboBox::ShowPrompt() {
-    if (!lineEdit()) return update();
-    setEditText(prompt_);
-    lineEdit()->setCursorPosition(0);
+QVariant TComboBox::inputMethodQuery(Qt::InputMethodQuery query) const {
+    return list_ ? list_->inputMethodQuery(query) : QWidget::inputMethodQuery(query);
 }
 
 bool TComboBox::event(QEvent* event) {
-    if (!lineEdit() && ReachesField(event->type())) {
-        BuildField();
+    const auto type = event->type();
+    if (!list_ && ReachesList(type)) {
+        Reached();
         // Let the next move find the field and hand the drag to it.
-        if (event->type() == QEvent::DragEnter) {
+        if (type == QEvent::DragEnter) {
             event->ignore();
             return true;
         }
     }
-    if (PassPressToField(event)) return true;
-    return QComboBox::event(event);
+    if (list_ && FollowsFocus(type)) return list_->Take(event);
+    if (PassPressToList(event)) return true;
+    return QWidget::event(event);
 }
 
-// The press that built the field was aimed at the list, and Qt keeps sending the
-// list the moves and the release until the button goes up: a click or a drag in
-// the field must place the caret or select as it would in a field that was there.
-bool TComboBox::PassPressToField(QEvent* event) {
+// The press that built the list was aimed at it, and Qt keeps sending this widget
+// the moves and the release until the button goes up: a click or a drag must
+// place the caret, select or open the drop-down as it would in a list that was there.
+bool TComboBox::PassPressToList(QEvent* event) {
     const auto type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
         type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
         return false;
+    // A press the list ignores comes back here on its way to the window.
+    if (passing_) return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
-    QLineEdit* field = lineEdit();
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
-        fieldOwnsPress_ = field && field->geometry().contains(mouse->position().toPoint());
-    if (!fieldOwnsPress_) return false;
-    if (type == QEvent::MouseButtonRelease) fieldOwnsPress_ = false;
-    QMouseEvent passed(type, field->mapFrom(this, mouse->position()), mouse->scenePosition(),
+        pressTarget_ = list_ ? childAt(mouse->position().toPoint()) : nullptr;
+    QWidget* target = pressTarget_;
+    if (!target) return false;
+    if (type == QEvent::MouseButtonRelease) pressTarget_ = nullptr;
+    QMouseEvent passed(type, target->mapFrom(this, mouse->position()), mouse->scenePosition(),
                        mouse->globalPosition(), mouse->button(), mouse->buttons(), mouse->modifiers(),
                        mouse->pointingDevice());
-    QCoreApplication::sendEvent(field, &passed);
+    passing_ = true;
+    QCoreApplication::sendEvent(target, &passed);
+    passing_ = false;
     event->setAccepted(passed.isAccepted());
     return true;
 }
 
-// As the list and its field would draw themselves: the editable frame and arrow,
-// then the field's panel, then the text where and as the field lays it out.
-void TComboBox::paintEvent(QPaintEvent* event) {
-    if (lineEdit()) return QComboBox::paintEvent(event);
+// As the Qt list and its field would draw themselves: the editable frame and
+// arrow, then the field's panel, then the prompt where and as the field lays it out.
+void TComboBox::paintEvent(QPaintEvent*) {
+    if (list_) return;
 
     QStylePainter painter(this);
-    painter.setPen(palette().color(QPalette::Text));
     QStyleOptionComboBox option;
-    initStyleOption(&option);
+    option.initFrom(this);
     option.editable = true;
+    option.subControls = QStyle::SC_All;
+    option.currentText = prompt_;
+    painter.setPen(palette().color(QPalette::Text));
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
 
     const QRect field =
@@ -162,8 +151,7 @@ void TComboBox::paintEvent(QPaintEvent* event) {
     const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, nullptr);
     painter.setClipRect(contents);
 
-    const QString text = Text();
-    QTextLayout layout(text, font());
+    QTextLayout layout(prompt_, font());
     QTextOption textOption;
     textOption.setTextDirection(layoutDirection());
     textOption.setFlags(QTextOption::IncludeTrailingSpaces);
@@ -173,7 +161,7 @@ void TComboBox::paintEvent(QPaintEvent* event) {
     layout.endLayout();
 
     const QFontMetrics metrics = fontMetrics();
-    const int lineHeight = qMax(metrics.boundingRect(text).height(), metrics.height());
+    const int lineHeight = qMax(metrics.boundingRect(prompt_).height(), metrics.height());
     const int top = contents.y() + (contents.height() - lineHeight + 1) / 2;
     const QPoint origin(contents.x() + fieldTextIndent, top - (qRound(line.ascent()) - metrics.ascent()));
     painter.setPen(palette().color(QPalette::Text));
@@ -182,11 +170,11 @@ void TComboBox::paintEvent(QPaintEvent* event) {
 
 // Drawing right-to-left text as the field does is the field's business.
 void TComboBox::showEvent(QShowEvent* event) {
-    if (!lineEdit() && layoutDirection() == Qt::RightToLeft) BuildField();
-    QComboBox::showEvent(event);
+    if (!list_ && layoutDirection() == Qt::RightToLeft) Reached();
+    QWidget::showEvent(event);
 }
 
-void TComboBox::RaiseChange(bool edited) {
-    edited_ = edited;
-    Dispatch([this] { emit Change(); });
+void TComboBox::resizeEvent(QResizeEvent* event) {
+    if (list_) list_->setGeometry(rect());
+    QWidget::resizeEvent(event);
 }

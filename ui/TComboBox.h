@@ -1,20 +1,22 @@
 #pragma once
 
-// An editable drop-down list that behaves as the calculator's handlers expect:
-// one Change for every pick by the user (a re-pick of the entry shown included)
-// and one for every edit of its text, none for anything the program does; and a
-// selected index of -1 once the user has typed into it.
+// An editable drop-down list as the calculator's handlers know it: a prompt,
+// entries, the index picked last and a Change for every pick or edit by the user.
 //
-// A list builds its text field only when the user first reaches it (pointer,
-// focus, key, wheel or drag); until then it draws the field's text itself,
-// pixel for pixel as the field would. Most lists are never touched in a session
-// and thirty start hidden, and the fields are most of what the window costs to open.
+// A Qt list costs several times what the rest of a control does to build, and the
+// window holds sixty-nine of them, thirty hidden at the start and most never
+// touched in a session. So a TComboBox draws itself, pixel for pixel as the Qt
+// list would, until the user first reaches it (pointer, focus, key, wheel or
+// drag); then it builds the Qt list over itself and hands it everything the user
+// aims at it, as Qt's own compound controls do with their parts.
 
-#include <QComboBox>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
-class TComboBox : public QComboBox {
+class EditableList;
+
+class TComboBox : public QWidget {
     Q_OBJECT
     // The text shown until the first pick; set by the window description.
     Q_PROPERTY(QString prompt READ Prompt WRITE SetPrompt)
@@ -25,14 +27,21 @@ public:
     const QString& Prompt() const { return prompt_; }
     void SetPrompt(const QString& prompt);
 
-    // Leaves no entry selected and the prompt showing.
-    void SetEntries(const QStringList& entries);
+    // Set once, before the user reaches the list.
+    void SetEntries(const QStringList& entries) { entries_ = entries; }
+    int Count() const { return static_cast<int>(entries_.size()); }
 
     // The entry picked last, or -1 before the first pick and after an edit.
-    int ItemIndex() const { return edited_ ? -1 : currentIndex(); }
+    int ItemIndex() const;
 
     // What the list shows: the prompt, the entry picked or the text typed.
     QString Text() const;
+
+    // The Qt list the user works with, built now if the user has not reached it yet.
+    EditableList* Reached();
+    bool IsReached() const { return list_ != nullptr; }
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 signals:
     void Change();
@@ -41,16 +50,16 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void BuildField();
-    bool PassPressToField(QEvent* event);
-    void ShowPrompt();
-    void RaiseChange(bool edited);
+    bool PassPressToList(QEvent* event);
 
     QString prompt_;
-    bool edited_ = false;
-    // A press that built the field belongs to the field, and so do the moves and
-    // the release that follow it.
-    bool fieldOwnsPress_ = false;
+    QStringList entries_;
+    EditableList* list_ = nullptr;
+    // A press that built the list belongs to the part of it under the pointer, and
+    // so do the moves and the release that follow it.
+    QWidget* pressTarget_ = nullptr;
+    bool passing_ = false;
 };

@@ -132,10 +132,10 @@ bool TForm1::SwitchVendor(const TComboBox* vendorList, const std::array<TComboBo
                           std::span<TComboBox* const> modelLists) {
     for (TComboBox* modelList : modelLists) modelList->hide();
     const int vendor = vendorList->ItemIndex();
-    if (vendor < 0 || vendor >= vendorList->count()) return false;
+    if (vendor < 0 || vendor >= vendorList->Count()) return false;
     for (std::size_t i = 0; i < familyLists.size(); ++i)
         familyLists[i]->setVisible(static_cast<int>(i) == vendor);
-    return vendor == vendorList->count() - 1;
+    return vendor == vendorList->Count() - 1;
 }
 
 // Showing a model list stores nothing: it shows its own last pick, while the
@@ -143,7 +143,7 @@ bool TForm1::SwitchVendor(const TComboBox* vendorList, const std::array<TComboBo
 void TForm1::ShowFamily(const TComboBox* familyList, std::span<TComboBox* const> modelLists,
                         std::size_t firstModelList) {
     const int family = familyList->ItemIndex();
-    if (family < 0 || family >= familyList->count()) return;
+    if (family < 0 || family >= familyList->Count()) return;
     const std::size_t shown = firstModelList + static_cast<std::size_t>(family);
     for (std::size_t i = 0; i < modelLists.size(); ++i) modelLists[i]->setVisible(i == shown);
 }
