@@ -24,6 +24,7 @@ private slots:
     void mousePickAfterTheDoubleClickInterval();
     void firstReach_data();
     void firstReach();
+    void focusBeforeTheFirstFrame();
     void labelClicks();
     void handlerErrors_data();
     void handlerErrors();
@@ -186,6 +187,34 @@ void ToolkitTest::firstReach() {
     QVERIFY(untouched->IsReached());
     QTEST(untouched->Text(), "text");
     QTEST(int(changes.count()), "changes");
+}
+
+// A list that has the focus before it is first drawn (the first list, as its
+// window opens) is built right after it is drawn, and a key that comes sooner
+// finds the field as the focus would have left it: Tab selects the prompt.
+void ToolkitTest::focusBeforeTheFirstFrame() {
+    window->resize(264, 240);
+    QTest::qWait(0);
+    auto* waiting = new TComboBox(window.get());
+    waiting->setGeometry(136, 8, 120, 21);
+    waiting->SetPrompt("Количество");
+    waiting->SetEntries({"0", "1"});
+    waiting->show();
+    waiting->setFocus(Qt::TabFocusReason);
+    QVERIFY(waiting->hasFocus());
+    QVERIFY(!waiting->IsReached());
+    QTest::keyClicks(waiting, "7");
+    QCOMPARE(waiting->Text(), "7");
+
+    auto* idle = new TComboBox(window.get());
+    idle->setGeometry(136, 40, 120, 21);
+    idle->SetPrompt("Количество");
+    idle->show();
+    idle->setFocus(Qt::TabFocusReason);
+    QVERIFY(!idle->IsReached());
+    QTRY_VERIFY(idle->IsReached());
+    QVERIFY(idle->Reached()->lineEdit()->hasFocus());
+    QCOMPARE(idle->Reached()->lineEdit()->selectedText(), "Количество");
 }
 
 void ToolkitTest::labelClicks() {

@@ -177,11 +177,13 @@ void WindowTest::everyFigureStartsAtZero() {
 // and nothing on screen may move by a pixel. The lists hidden at the start are
 // shown for the comparison: the narrow model lists clip their prompts.
 void WindowTest::untouchedListsLookAsTheirFieldsWill() {
+    // The list that has the focus as the window opens is built right after the
+    // window's first frame.
+    QTRY_VERIFY(List(form.get(), 1)->IsReached());
     int compared = 0;
     for (int number = 1; number <= 69; ++number) {
         TComboBox* list = List(form.get(), number);
         QVERIFY(list);
-        // The list that has the focus is built already.
         if (list->IsReached()) continue;
         list->show();
         const QImage before = list->grab().toImage();

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QStylePainter>
 #include <QTextLayout>
+#include <QTimer>
 
 #include "AccessibleList.h"
 #include "EditableList.h"
@@ -14,7 +15,6 @@ namespace {
 bool ReachesList(QEvent::Type type) {
     switch (type) {
         case QEvent::Enter:
-        case QEvent::FocusIn:
         case QEvent::KeyPress:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
@@ -75,6 +75,11 @@ EditableList* TComboBox::Reached() {
     connect(list_, &EditableList::Change, this, &TComboBox::Change);
     setAcceptDrops(false);
     list_->show();
+    // Its field learns how the focus came, as a field that was always there would.
+    if (hasFocus()) {
+        QFocusEvent arrival(QEvent::FocusIn, focusReason_);
+        list_->Take(&arrival);
+    }
     return list_;
 }
 
@@ -84,6 +89,16 @@ QVariant TComboBox::inputMethodQuery(Qt::InputMethodQuery query) const {
 
 bool TComboBox::event(QEvent* event) {
     const auto type = event->type();
+    if (!list_ && type == QEvent::FocusIn) {
+        focusReason_ = static_cast<QFocusEvent*>(event)->reason();
+        // The focus a list gets as its window opens shows nothing but a caret: the
+        // window is drawn first, and the list is built right after.
+        if (drawn_)
+            Reached();
+        else
+            buildOnceDrawn_ = true;
+        return QWidget::event(event);
+    }
     if (!list_ && ReachesList(type)) {
         Reached();
         // Let the next move find the field and hand the drag to it.
@@ -127,6 +142,13 @@ bool TComboBox::PassPressToList(QEvent* event) {
 // arrow, then the field's panel, then the prompt where and as the field lays it out.
 void TComboBox::paintEvent(QPaintEvent*) {
     if (list_) return;
+    drawn_ = true;
+    if (buildOnceDrawn_) {
+        buildOnceDrawn_ = false;
+        QTimer::singleShot(0, this, [this] {
+            if (hasFocus()) Reached();
+        });
+    }
 
     QStylePainter painter(this);
     QStyleOptionComboBox option;

@@ -62,4 +62,7 @@ private:
     // so do the moves and the release that follow it.
     QWidget* pressTarget_ = nullptr;
     bool passing_ = false;
+    Qt::FocusReason focusReason_ = Qt::OtherFocusReason;
+    bool drawn_ = false;
+    bool buildOnceDrawn_ = false;
 };
