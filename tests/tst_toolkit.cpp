@@ -149,6 +149,13 @@ void ToolkitTest::firstReach_data() {
     }) << "y" << 1;
     QTest::newRow("keys typed without a click go before the prompt")
         << Steps([](TComboBox* l, QLineEdit*) { TypeInto(l, "7"); }) << "7Количество" << 1;
+    QTest::newRow("the wheel over it picks the next entry") << Steps([](TComboBox* l, QLineEdit*) {
+        const QPointF centre = l->rect().center();
+        QWheelEvent turn(centre, l->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+        QApplication::sendEvent(l, &turn);
+        QVERIFY(turn.isAccepted());
+    }) << "0" << 1;
     QTest::newRow("a click on the arrow opens the drop-down") << Steps([](TComboBox* l, QLineEdit*) {
         QTest::mouseClick(l, Qt::LeftButton, {}, QPoint(l->width() - 6, l->height() / 2));
         QTRY_VERIFY(l->Reached()->view()->isVisible());
