@@ -151,8 +151,8 @@ void ToolkitTest::firstReach_data() {
         << Steps([](TComboBox* l, QLineEdit*) { TypeInto(l, "7"); }) << "7Количество" << 1;
     QTest::newRow("the wheel over it picks the next entry") << Steps([](TComboBox* l, QLineEdit*) {
         const QPointF centre = l->rect().center();
-        QWheelEvent turn(centre, l->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                         Qt::NoScrollPhase, false);
+        QWheelEvent turn(centre, l->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(l, &turn);
         QVERIFY(turn.isAccepted());
     }) << "0" << 1;
