@@ -19,6 +19,7 @@ private slots:
     void names();
     void everyListAndFigureIsNamedForItsGroup();
     void keyboardOnly();
+    void aReachedListShowsOneField();
 
 private:
     std::unique_ptr<TForm1> form;
@@ -115,6 +116,23 @@ void AccessibilityTest::keyboardOnly() {
     QCOMPARE(memory->Text(), "DDR3 2400MHz");
     QCOMPARE(Caption(form.get(), "Label3"), "35Вт");
     QCOMPARE(Caption(form.get(), "Label6"), "115Вт");
+}
+
+// A screen reader finds one list with its name and, once the user has reached it,
+// its text field inside: not a second, unnamed list in between.
+void AccessibilityTest::aReachedListShowsOneField() {
+    TComboBox* memory = List(form.get(), 34);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(memory);
+    QVERIFY(list);
+    QCOMPARE(list->childCount(), 0);
+    TypeInto(memory, "8");
+    QCOMPARE(list->childCount(), 1);
+    QAccessibleInterface* field = list->child(0);
+    QVERIFY(field);
+    QCOMPARE(field->role(), QAccessible::EditableText);
+    QCOMPARE(field->text(QAccessible::Value), "8Тип");
+    QCOMPARE(list->indexOfChild(field), 0);
+    QCOMPARE(list->text(QAccessible::Name), "Оперативная память: тип");
 }
 
 QTEST_MAIN(AccessibilityTest)
