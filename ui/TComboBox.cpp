@@ -1,7 +1,6 @@
 #include "TComboBox.h"
 
 #include <QAccessible>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QStylePainter>
 #include <QTextLayout>
@@ -124,7 +123,7 @@ bool TComboBox::PassPressToList(QEvent* event) {
     if (passing_) return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
-        pressTarget_ = list_ ? childAt(mouse->position().toPoint()) : nullptr;
+        pressTarget_ = childAt(mouse->position().toPoint());
     QWidget* target = pressTarget_;
     if (!target) return false;
     if (type == QEvent::MouseButtonRelease) pressTarget_ = nullptr;
