@@ -8,13 +8,13 @@
 #include <cstdint>
 #include <string_view>
 
-inline constexpr std::array<std::string_view, 4> countEntries{"1", "2", "3", "4"};
+inline constexpr auto countEntries = std::to_array<std::string_view>({"1", "2", "3", "4"});
 
-inline constexpr std::array<std::string_view, 21> percentEntries{
-    "0 %",  "1 %",  "2 %",  "3 %",  "4 %",  "5 %",  "6 %",  "7 %",  "8 %",  "9 %", "10 %",
-    "11 %", "12 %", "13 %", "14 %", "15 %", "16 %", "17 %", "18 %", "19 %", "20 %"};
+inline constexpr auto percentEntries = std::to_array<std::string_view>(
+    {"0 %",  "1 %",  "2 %",  "3 %",  "4 %",  "5 %",  "6 %",  "7 %",  "8 %",  "9 %", "10 %",
+     "11 %", "12 %", "13 %", "14 %", "15 %", "16 %", "17 %", "18 %", "19 %", "20 %"});
 
-inline constexpr std::array<std::string_view, 5> fanEntries{"0", "1", "2", "3", "4"};
+inline constexpr auto fanEntries = std::to_array<std::string_view>({"0", "1", "2", "3", "4"});
 
 // Count lists start at "1". With no selection this gives 0: the row, or all the
 // memory, counts nothing until a count is picked again.

@@ -160,7 +160,7 @@ inline constexpr auto radeon1xxx = std::to_array<CatalogueRow>({
 });
 static_assert(radeon1xxx.size() == 3);
 
-inline constexpr std::array<Family, 8> nvidiaSeries{{
+inline constexpr auto nvidiaSeries = std::to_array<Family>({
     {"Серия 5xx", geForce5xx},
     {"Серия 4xx", geForce4xx},
     {"Серия 3xx", geForce3xx},
@@ -169,19 +169,20 @@ inline constexpr std::array<Family, 8> nvidiaSeries{{
     {"Серия 9xxx", geForce9xxx},
     {"Серия 8xxx", geForce8xxx},
     {"Серия 7xxx", geForce7xxx},
-}};
+});
 
-inline constexpr std::array<Family, 6> atiSeries{{
+inline constexpr auto atiSeries = std::to_array<Family>({
     {"Серия 6xxx", radeon6xxx},
     {"Серия 5xxx", radeon5xxx},
     {"Серия 4xxx", radeon4xxx},
     {"Серия 3xxx", radeon3xxx},
     {"Серия 2xxx", radeon2xxx},
     {"Серия 1xxx", radeon1xxx},
-}};
+});
 
 // The vendor list's entries in its order: ATI first, then NVIDIA.
-inline constexpr std::array<std::string_view, 3> graphicsVendors{"ATI\\AMD", "NVIDIA", "-----------"};
+inline constexpr auto graphicsVendors =
+    std::to_array<std::string_view>({"ATI\\AMD", "NVIDIA", "-----------"});
 
 static_assert(RowCount(nvidiaSeries) == 58);
 static_assert(RowCount(atiSeries) == 38);

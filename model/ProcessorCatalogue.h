@@ -144,7 +144,7 @@ static_assert(intelCore2.size() == 50);
 
 // Order matters: the vendor list's index picks the family list, the family list's
 // index picks the model list.
-inline constexpr std::array<Family, 8> amdFamilies{{
+inline constexpr auto amdFamilies = std::to_array<Family>({
     {"AMD A-Series", amdASeries},
     {"AMD Phenom™ II X6", amdPhenomIIX6},
     {"AMD Phenom™ II X4", amdPhenomIIX4},
@@ -153,15 +153,15 @@ inline constexpr std::array<Family, 8> amdFamilies{{
     {"AMD Athlon™ II X4", amdAthlonIIX4},
     {"AMD Athlon™ II X3", amdAthlonIIX3},
     {"AMD Athlon™ II X2", amdAthlonIIX2},
-}};
+});
 
-inline constexpr std::array<Family, 4> intelFamilies{{
+inline constexpr auto intelFamilies = std::to_array<Family>({
     {"Intel Core i7", intelCoreI7},
     {"Intel Core i5", intelCoreI5},
     {"Intel Core i3", intelCoreI3},
     {"Intel Core 2", intelCore2},
-}};
+});
 
-inline constexpr std::array<std::string_view, 3> processorVendors{"AMD", "INTEL", "----------"};
+inline constexpr auto processorVendors = std::to_array<std::string_view>({"AMD", "INTEL", "----------"});
 
 static_assert(RowCount(amdFamilies) + RowCount(intelFamilies) == 143);

@@ -13,14 +13,13 @@
 #include <QtTest>
 #include <memory>
 
-#include "EditableList.h"
 #include "TComboBox.h"
 #include "TLabel.h"
-#include "Unit1.h"
 
-// The calculator's window, shown and ready for the user; empty if it never appeared.
-inline std::unique_ptr<TForm1> OpenWindow() {
-    auto form = std::make_unique<TForm1>();
+// A window, shown and ready for the user; empty if it never appeared.
+template <typename Window>
+std::unique_ptr<Window> OpenWindow() {
+    auto form = std::make_unique<Window>();
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) form.reset();
     return form;
@@ -49,7 +48,7 @@ inline void Pick(TComboBox* list, int index) {
     QVERIFY(list);
     QVERIFY2(list->isVisible(), qPrintable(list->objectName() + " is hidden"));
     QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
-    QAbstractItemView* view = list->Reached()->view();
+    QAbstractItemView* view = list->view();
     QTRY_VERIFY(view->isVisible());
     const QModelIndex entry = view->model()->index(index, 0);
     view->scrollTo(entry);
@@ -57,7 +56,7 @@ inline void Pick(TComboBox* list, int index) {
     QTRY_VERIFY(!view->isVisible());
 }
 
-// Types into the list, which hands the keys to its text field; every keystroke is an edit.
+// Types into the list's text field; every keystroke is an edit.
 inline void TypeInto(TComboBox* list, const QString& text) {
     QVERIFY(list);
     QVERIFY(list->isVisible());

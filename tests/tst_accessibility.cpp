@@ -19,7 +19,7 @@ private slots:
     void names();
     void everyListAndFigureIsNamedForItsGroup();
     void keyboardOnly();
-    void aReachedListShowsOneField();
+    void everyListIsOneConsistentTree();
 
 private:
     std::unique_ptr<TForm1> form;
@@ -35,7 +35,7 @@ QString AccessibleName(QWidget* widget) {
 }  // namespace
 
 void AccessibilityTest::init() {
-    form = OpenWindow();
+    form = OpenWindow<TForm1>();
     QVERIFY(form);
 }
 
@@ -109,30 +109,64 @@ void AccessibilityTest::keyboardOnly() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QVERIFY(memory->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::AltModifier);
-    QTRY_VERIFY(memory->Reached()->view()->isVisible());
-    for (int step = 0; step < 8; ++step) QTest::keyClick(memory->Reached()->view(), Qt::Key_Down);
-    QTest::keyClick(memory->Reached()->view(), Qt::Key_Return);
-    QTRY_VERIFY(!memory->Reached()->view()->isVisible());
+    QTRY_VERIFY(memory->view()->isVisible());
+    for (int step = 0; step < 8; ++step) QTest::keyClick(memory->view(), Qt::Key_Down);
+    QTest::keyClick(memory->view(), Qt::Key_Return);
+    QTRY_VERIFY(!memory->view()->isVisible());
     QCOMPARE(memory->Text(), "DDR3 2400MHz");
     QCOMPARE(Caption(form.get(), "Label3"), "35Вт");
     QCOMPARE(Caption(form.get(), "Label6"), "115Вт");
 }
 
-// A screen reader finds one list with its name and, once the user has reached it,
-// its text field inside: not a second, unnamed list in between.
-void AccessibilityTest::aReachedListShowsOneField() {
+// Every node below the list names as its parent the node that lists it, at the
+// place it is listed.
+void CheckChildren(QAccessibleInterface* node, const QString& path) {
+    for (int index = 0; index < node->childCount(); ++index) {
+        QAccessibleInterface* child = node->child(index);
+        const QString at = path + "/" + QString::number(index);
+        QVERIFY2(child, qPrintable(at));
+        QVERIFY2(child->parent() == node, qPrintable(at));
+        QVERIFY2(node->indexOfChild(child) == index, qPrintable(at));
+    }
+}
+
+// A screen reader walks a list as Qt's own: the drop-down, whose rows are the
+// entries, then the text field, whatever the list shows.
+void AccessibilityTest::everyListIsOneConsistentTree() {
+    for (int number = 1; number <= 69; ++number) {
+        TComboBox* list = List(form.get(), number);
+        QVERIFY(list);
+        list->show();
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(list);
+        QVERIFY(node);
+        const QString name = list->objectName();
+        QCOMPARE(node->role(), QAccessible::ComboBox);
+        QCOMPARE(node->text(QAccessible::Name), list->accessibleName());
+        QCOMPARE(node->text(QAccessible::Value), list->Prompt());
+        QCOMPARE(node->childCount(), 2);
+        CheckChildren(node, name);
+
+        QAccessibleInterface* dropDown = node->child(0);
+        QCOMPARE(dropDown->role(), QAccessible::List);
+        QCOMPARE(dropDown->childCount(), list->Count());
+        CheckChildren(dropDown, name + "/0");
+        for (int entry = 0; entry < list->Count(); ++entry)
+            QCOMPARE(dropDown->child(entry)->text(QAccessible::Name), list->itemText(entry));
+
+        QAccessibleInterface* field = node->child(1);
+        QCOMPARE(field->role(), QAccessible::EditableText);
+        QCOMPARE(field->object(), list->lineEdit());
+        QCOMPARE(node->childAt(field->rect().center().x(), field->rect().center().y()), field);
+    }
+    // The value follows what the user picks or types; the name stays.
     TComboBox* memory = List(form.get(), 34);
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(memory);
-    QVERIFY(list);
-    QCOMPARE(list->childCount(), 0);
+    Pick(memory, 2);
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(memory);
+    QCOMPARE(node->text(QAccessible::Value), "DDR3 1066MHz");
     TypeInto(memory, "8");
-    QCOMPARE(list->childCount(), 1);
-    QAccessibleInterface* field = list->child(0);
-    QVERIFY(field);
-    QCOMPARE(field->role(), QAccessible::EditableText);
-    QCOMPARE(field->text(QAccessible::Value), "8Тип");
-    QCOMPARE(list->indexOfChild(field), 0);
-    QCOMPARE(list->text(QAccessible::Name), "Оперативная память: тип");
+    QCOMPARE(node->text(QAccessible::Value), memory->lineEdit()->text());
+    QCOMPARE(node->child(1)->text(QAccessible::Value), memory->lineEdit()->text());
+    QCOMPARE(node->text(QAccessible::Name), "Оперативная память: тип");
 }
 
 QTEST_MAIN(AccessibilityTest)

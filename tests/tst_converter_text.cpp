@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Converter.h"
+#include "WholeNumber.h"
 
 class ConverterTextTest : public QObject {
     Q_OBJECT

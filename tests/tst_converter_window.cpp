@@ -28,7 +28,7 @@ private:
 };
 
 void ConverterWindowTest::init() {
-    form = OpenWindow();
+    form = OpenWindow<TForm1>();
     QVERIFY(form);
 }
 

@@ -53,7 +53,7 @@ private:
 };
 
 void SelectionsTest::init() {
-    form = OpenWindow();
+    form = OpenWindow<TForm1>();
     QVERIFY(form);
 }
 

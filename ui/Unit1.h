@@ -4,25 +4,35 @@
 //
 // How a pick travels: the user picks an entry in a list; the list raises Change,
 // which the window description binds to the handler that bears the list's name
-// (ComboBox12 -> ComboBox12Change). A cascade handler (vendor, family, series)
-// shows the next list and hides its siblings. A figure handler turns the list's
-// selected index into one number, stores it in `power`, and RefreshDisplay
-// recomputes every subtotal and writes the grand total and that category's
-// subtotal. The converter (Button1Click) works on its own two fields.
+// (ComboBox12 -> ComboBox12Change). The handler looks the list up in the table of
+// the window's lists (WindowLists.h), which says what a change of it does. A
+// cascade list (vendor, family, series) shows the next list and hides its
+// siblings. A figure list turns its selected index into one number, stores it in
+// `power`, and RefreshDisplay recomputes every subtotal and writes the grand
+// total and that category's subtotal. The converter (Button1Click) works on its
+// own two fields.
 
 #include <QWidget>
-#include <array>
-#include <cstdint>
+#include <memory>
 
-#include "Catalogue.h"
+#include "Category.h"
 #include "PowerState.h"
-#include "ui_Unit1.h"
 
-class TForm1 : public QWidget, private Ui::TForm1 {
+class TComboBox;
+namespace Ui {
+class TForm1;
+}
+namespace window {
+struct Cascade;
+struct ListRow;
+}  // namespace window
+
+class TForm1 : public QWidget {
     Q_OBJECT
 
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
 
 public slots:
     void ComboBox1Change();
@@ -97,34 +107,16 @@ public slots:
     void Label16Click();
     void Button1Click();
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    // One row each of the figures the window shows: which subtotal, which label.
-    enum class Category { Processor, Graphics, Memory, Disks, Optical, Fans };
-
     void FillLists();
-
+    void ListChanged(const TComboBox* list);
+    void SwitchVendor(const window::ListRow& row);
+    void ShowFamily(const window::ListRow& row);
+    void StoreFigure(const window::ListRow& row);
     void RefreshDisplay(Category category);
 
-    // The three ways a list's index becomes a figure, each followed by a refresh.
-    void PickWatts(const TComboBox* list, Catalogue rows, std::int32_t& field, Category category);
-    void PickCount(const TComboBox* list, std::int32_t& field, Category category);
-    void PickAmount(const TComboBox* list, std::int32_t& field, Category category);
-
-    // Cascades. SwitchVendor shows the family list of the vendor picked, hides every
-    // model list, and says whether the dashes entry (no device) was picked.
-    bool SwitchVendor(const TComboBox* vendorList, const std::array<TComboBox*, 2>& familyLists,
-                      std::span<TComboBox* const> modelLists);
-    void ShowFamily(const TComboBox* familyList, std::span<TComboBox* const> modelLists,
-                    std::size_t firstModelList);
-
+    std::unique_ptr<Ui::TForm1> ui;
     PowerState power;
-
-    // In family order, so a family's index finds its model list.
-    std::array<TComboBox*, 12> processorModelLists;
-    std::array<TComboBox*, 14> graphicsModelLists;
 };
 
 extern TForm1* Form1;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "Converter.h"
+#include "WholeNumber.h"
 
 namespace {
 

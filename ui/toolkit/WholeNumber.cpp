@@ -1,4 +1,4 @@
-#include "Converter.h"
+#include "WholeNumber.h"
 
 #include <charconv>
 #include <system_error>

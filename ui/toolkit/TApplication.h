@@ -3,7 +3,6 @@
 // The application object: starts Qt, owns the main window, runs the event loop and
 // shows errors. Exactly what the entry function needs, and no more.
 
-#include <QFont>
 #include <QWidget>
 #include <memory>
 
@@ -45,15 +44,9 @@ private:
 
 extern TApplication* const Application;
 
-// The look the window was designed in, on any desktop: the classic Windows style,
-// whose controls have the sizes the window's fixed geometry was laid out for, and
-// "MS Sans Serif", which Linux lacks, mapped to the metric-compatible face we
-// install. Called by Initialize(), and by tests and tools that build the window
-// under their own QApplication.
+// The look the program's windows were designed in, on any desktop: the classic
+// Windows style, whose controls have the sizes their fixed geometry was laid out
+// for, and as every window's face the metric-compatible stand-in we install for
+// "MS Sans Serif", which Linux lacks. Called by Initialize(), and by tests and
+// tools that build a window under their own QApplication.
 void ApplyDesignedLook();
-
-// The same font in the installed face, fully hinted: crisp at the small pixel sizes
-// the designed bitmap face was drawn at, and quicker to rasterize than the light
-// hinting Linux defaults to. A window that takes it as soon as it is given the
-// designed face spares every text the search for a face that is not there.
-QFont WithInstalledFace(QFont font);

@@ -16,27 +16,19 @@ int qtArgc = 1;
 char programName[] = "ostrel";
 char* qtArgv[] = {programName, nullptr};
 
-const QString designedFace = QStringLiteral("MS Sans Serif");
-const QString installedFace = QStringLiteral("Liberation Sans");
-
 }  // namespace
 
 TApplication* const Application = &theApplication;
 
 void ApplyDesignedLook() {
     QApplication::setStyle(QStringLiteral("windows"));
-    QFont::insertSubstitution(designedFace, installedFace);
-    // The toolkit's own default, so that every window and dialog, and every text
-    // field before it takes its window's font, asks for the one face in use.
-    QApplication::setFont(WithInstalledFace(QFont(designedFace, 8)));
-}
-
-QFont WithInstalledFace(QFont font) {
-    if (font.families() == QStringList{designedFace}) {
-        font.setFamilies({installedFace});
-        font.setHintingPreference(QFont::PreferFullHinting);
-    }
-    return font;
+    // Windows and dialogs name no face of their own, so that every text asks for
+    // this one and no second face is ever looked for. Fully hinted: crisp at the
+    // small pixel sizes the designed bitmap face was drawn at, and quicker to
+    // rasterize than the light hinting Linux defaults to.
+    QFont face(QStringLiteral("Liberation Sans"), 8);
+    face.setHintingPreference(QFont::PreferFullHinting);
+    QApplication::setFont(face);
 }
 
 TApplication::TApplication() = default;

@@ -1,7 +1,7 @@
 #include "StrToInt.h"
 
-#include "Converter.h"
 #include "Exception.h"
+#include "WholeNumber.h"
 
 namespace {
 

@@ -1,0 +1,234 @@
+#pragma once
+
+// Every list of the window in one table: what it shows, and what a change of it
+// does. The lists are filled from the same rows that turn their picks into
+// figures, so an entry, its figure and the label it reaches cannot drift apart.
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <variant>
+
+#include "Catalogue.h"
+#include "Category.h"
+#include "Choices.h"
+#include "DriveCatalogue.h"
+#include "GraphicsCatalogue.h"
+#include "PowerState.h"
+#include "ProcessorCatalogue.h"
+#include "ui_Unit1.h"
+
+namespace window {
+
+using Form = Ui_TForm1;
+using List = TComboBox* Form::*;
+// The field of the power state that a list writes.
+using Field = std::int32_t& (*)(PowerState&);
+
+template <auto member>
+constexpr Field field = [](PowerState& state) -> std::int32_t& { return state.*member; };
+template <auto member, std::size_t row>
+constexpr Field fieldRow = [](PowerState& state) -> std::int32_t& { return (state.*member)[row]; };
+
+using Entries = std::variant<std::span<const std::string_view>, Catalogue, std::span<const Family>>;
+
+// Vendor, family, model: the vendor list shows one family list, a family list
+// one model list. Lists are named in the vendor list's order, and model lists
+// in the order of the families, the first vendor's first.
+struct Cascade {
+    std::span<const std::string_view> vendors;  // ending in the dashes entry: no device
+    std::array<List, 2> familyLists;
+    std::array<std::span<const Family>, 2> families;
+    std::span<const List> modelLists;
+    Field watts;
+    void (*clear)(PowerState&);  // what the dashes entry stores
+    Category category;
+};
+
+inline constexpr std::array processorModelLists{
+    &Form::ComboBox4,  &Form::ComboBox5,  &Form::ComboBox6,  &Form::ComboBox7,
+    &Form::ComboBox8,  &Form::ComboBox9,  &Form::ComboBox10, &Form::ComboBox11,
+    &Form::ComboBox12, &Form::ComboBox13, &Form::ComboBox14, &Form::ComboBox15,
+};
+inline constexpr Cascade processor{
+    processorVendors,
+    {&Form::ComboBox2, &Form::ComboBox3},
+    {amdFamilies, intelFamilies},
+    processorModelLists,
+    field<&PowerState::cpuWatts>,
+    [](PowerState& state) { state.cpuWatts = 0, state.cpuOverclock = 0; },
+    Category::Processor,
+};
+
+// ATI first, as its vendor list has it; its model lists come after NVIDIA's on the form.
+inline constexpr std::array graphicsModelLists{
+    &Form::ComboBox27, &Form::ComboBox28, &Form::ComboBox29, &Form::ComboBox30, &Form::ComboBox31,
+    &Form::ComboBox32, &Form::ComboBox19, &Form::ComboBox20, &Form::ComboBox21, &Form::ComboBox22,
+    &Form::ComboBox23, &Form::ComboBox24, &Form::ComboBox25, &Form::ComboBox26,
+};
+inline constexpr Cascade graphics{
+    graphicsVendors,
+    {&Form::ComboBox18, &Form::ComboBox17},
+    {atiSeries, nvidiaSeries},
+    graphicsModelLists,
+    field<&PowerState::gpuWatts>,
+    // One card again, not none: a model picked later counts one card.
+    [](PowerState& state) { state.gpuWatts = 0, state.gpuCount = 1; },
+    Category::Graphics,
+};
+
+enum class Role { Vendor, Family, Figure };
+
+// How a figure list's selected index becomes the number it stores.
+enum class Mapping { CatalogueRow, IndexPlusOne, Index };
+
+struct ListRow {
+    List list;
+    Entries entries;
+    Role role;
+    const Cascade* cascade = nullptr;  // vendor and family lists
+    std::size_t vendor = 0;            // family lists: whose families
+    Mapping mapping = Mapping::Index;  // figure lists, from here on
+    Catalogue rows{};
+    Field field = nullptr;
+    Category category{};
+};
+
+constexpr ListRow VendorList(List list, const Cascade& cascade) {
+    return {list, cascade.vendors, Role::Vendor, &cascade};
+}
+
+constexpr ListRow FamilyList(List list, const Cascade& cascade) {
+    const std::size_t vendor = list == cascade.familyLists[0] ? 0 : 1;
+    return {list, cascade.families[vendor], Role::Family, &cascade, vendor};
+}
+
+constexpr ListRow ModelList(List list, const Cascade& cascade) {
+    std::size_t modelList = 0;
+    for (const auto& families : cascade.families)
+        for (const Family& family : families)
+            if (cascade.modelLists[modelList++] == list)
+                return {list,          family.models, Role::Figure,    &cascade, 0, Mapping::CatalogueRow,
+                        family.models, cascade.watts, cascade.category};
+    return {list, Catalogue{}, Role::Figure};
+}
+
+constexpr ListRow TypeList(List list, Catalogue types, Field field, Category category) {
+    return {list, types, Role::Figure, nullptr, 0, Mapping::CatalogueRow, types, field, category};
+}
+
+// Count lists start at "1", overclock and fan lists at "0".
+constexpr ListRow CountList(List list, Field field, Category category) {
+    return {list, countEntries, Role::Figure, nullptr, 0, Mapping::IndexPlusOne, {}, field, category};
+}
+constexpr ListRow PercentList(List list, Field field, Category category) {
+    return {list, percentEntries, Role::Figure, nullptr, 0, Mapping::Index, {}, field, category};
+}
+template <std::size_t cell>
+constexpr ListRow FanList(List list) {
+    return {list,
+            fanEntries,
+            Role::Figure,
+            nullptr,
+            0,
+            Mapping::Index,
+            {},
+            fieldRow<&PowerState::fanCount, cell>,
+            Category::Fans};
+}
+
+inline constexpr auto listRows = std::to_array<ListRow>({
+    VendorList(&Form::ComboBox1, processor),
+    FamilyList(&Form::ComboBox2, processor),
+    FamilyList(&Form::ComboBox3, processor),
+    ModelList(&Form::ComboBox4, processor),
+    ModelList(&Form::ComboBox5, processor),
+    ModelList(&Form::ComboBox6, processor),
+    ModelList(&Form::ComboBox7, processor),
+    ModelList(&Form::ComboBox8, processor),
+    ModelList(&Form::ComboBox9, processor),
+    ModelList(&Form::ComboBox10, processor),
+    ModelList(&Form::ComboBox11, processor),
+    ModelList(&Form::ComboBox12, processor),
+    ModelList(&Form::ComboBox13, processor),
+    ModelList(&Form::ComboBox14, processor),
+    ModelList(&Form::ComboBox15, processor),
+    VendorList(&Form::ComboBox16, graphics),
+    FamilyList(&Form::ComboBox17, graphics),
+    FamilyList(&Form::ComboBox18, graphics),
+    ModelList(&Form::ComboBox19, graphics),
+    ModelList(&Form::ComboBox20, graphics),
+    ModelList(&Form::ComboBox21, graphics),
+    ModelList(&Form::ComboBox22, graphics),
+    ModelList(&Form::ComboBox23, graphics),
+    ModelList(&Form::ComboBox24, graphics),
+    ModelList(&Form::ComboBox25, graphics),
+    ModelList(&Form::ComboBox26, graphics),
+    ModelList(&Form::ComboBox27, graphics),
+    ModelList(&Form::ComboBox28, graphics),
+    ModelList(&Form::ComboBox29, graphics),
+    ModelList(&Form::ComboBox30, graphics),
+    ModelList(&Form::ComboBox31, graphics),
+    ModelList(&Form::ComboBox32, graphics),
+    CountList(&Form::ComboBox33, field<&PowerState::gpuCount>, Category::Graphics),
+    TypeList(&Form::ComboBox34, memoryTypes, field<&PowerState::ramWatts>, Category::Memory),
+    CountList(&Form::ComboBox35, field<&PowerState::ramCount>, Category::Memory),
+    // The disk and optical rows, top to bottom, are not in the order of the lists' numbers.
+    TypeList(&Form::ComboBox36, diskTypes, fieldRow<&PowerState::hddWatts, 0>, Category::Disks),
+    CountList(&Form::ComboBox37, fieldRow<&PowerState::hddCount, 0>, Category::Disks),
+    TypeList(&Form::ComboBox38, opticalTypes, fieldRow<&PowerState::opticalWatts, 0>, Category::Optical),
+    CountList(&Form::ComboBox39, fieldRow<&PowerState::opticalCount, 0>, Category::Optical),
+    TypeList(&Form::ComboBox40, diskTypes, fieldRow<&PowerState::hddWatts, 1>, Category::Disks),
+    TypeList(&Form::ComboBox41, diskTypes, fieldRow<&PowerState::hddWatts, 2>, Category::Disks),
+    TypeList(&Form::ComboBox42, diskTypes, fieldRow<&PowerState::hddWatts, 3>, Category::Disks),
+    CountList(&Form::ComboBox43, fieldRow<&PowerState::hddCount, 1>, Category::Disks),
+    CountList(&Form::ComboBox44, fieldRow<&PowerState::hddCount, 2>, Category::Disks),
+    CountList(&Form::ComboBox45, fieldRow<&PowerState::hddCount, 3>, Category::Disks),
+    TypeList(&Form::ComboBox46, opticalTypes, fieldRow<&PowerState::opticalWatts, 1>, Category::Optical),
+    TypeList(&Form::ComboBox47, opticalTypes, fieldRow<&PowerState::opticalWatts, 2>, Category::Optical),
+    TypeList(&Form::ComboBox48, opticalTypes, fieldRow<&PowerState::opticalWatts, 3>, Category::Optical),
+    CountList(&Form::ComboBox49, fieldRow<&PowerState::opticalCount, 1>, Category::Optical),
+    CountList(&Form::ComboBox50, fieldRow<&PowerState::opticalCount, 2>, Category::Optical),
+    CountList(&Form::ComboBox51, fieldRow<&PowerState::opticalCount, 3>, Category::Optical),
+    // Fan cells run along each size's row, then down: the list of cell c is 52 + c.
+    FanList<0>(&Form::ComboBox52),
+    FanList<1>(&Form::ComboBox53),
+    FanList<2>(&Form::ComboBox54),
+    FanList<3>(&Form::ComboBox55),
+    FanList<4>(&Form::ComboBox56),
+    FanList<5>(&Form::ComboBox57),
+    FanList<6>(&Form::ComboBox58),
+    FanList<7>(&Form::ComboBox59),
+    FanList<8>(&Form::ComboBox60),
+    FanList<9>(&Form::ComboBox61),
+    FanList<10>(&Form::ComboBox62),
+    FanList<11>(&Form::ComboBox63),
+    FanList<12>(&Form::ComboBox64),
+    FanList<13>(&Form::ComboBox65),
+    FanList<14>(&Form::ComboBox66),
+    PercentList(&Form::ComboBox67, field<&PowerState::cpuOverclock>, Category::Processor),
+    PercentList(&Form::ComboBox68, field<&PowerState::ramOverclock>, Category::Memory),
+    PercentList(&Form::ComboBox69, field<&PowerState::gpuOverclock>, Category::Graphics),
+});
+
+// Each list has one row, with entries: a model list that finds no family has none.
+constexpr bool EveryListHasOneRowWithEntries() {
+    for (std::size_t i = 0; i < listRows.size(); ++i) {
+        if (std::visit([](const auto& entries) { return entries.empty(); }, listRows[i].entries))
+            return false;
+        for (std::size_t j = 0; j < i; ++j)
+            if (listRows[j].list == listRows[i].list) return false;
+    }
+    return true;
+}
+static_assert(EveryListHasOneRowWithEntries());
+
+constexpr bool EveryFamilyHasAModelList(const Cascade& cascade) {
+    return cascade.vendors.size() == cascade.familyLists.size() + 1 &&
+           cascade.families[0].size() + cascade.families[1].size() == cascade.modelLists.size();
+}
+static_assert(EveryFamilyHasAModelList(processor));
+static_assert(EveryFamilyHasAModelList(graphics));
+
+}  // namespace window

@@ -1,0 +1,22 @@
+#pragma once
+
+// Runs a handler so that the error it raises is shown to the user and the event
+// loop goes on. Qt's rule is that no exception may pass through its event
+// handling: Qt's own code is not written to be unwound, so nothing of Qt's that
+// is half done when the error is raised (an event being delivered, a signal being
+// emitted) would be put right on the way out. Every handler is therefore called
+// through Dispatch from our own widget code, and no error leaves it.
+
+#include "Exception.h"
+#include "TApplication.h"
+
+template <typename Handler>
+void Dispatch(Handler&& handler) noexcept {
+    try {
+        handler();
+    } catch (const Exception& error) {
+        Application->ShowException(error);
+    } catch (...) {
+        Application->ShowException(Exception(QString()));
+    }
+}

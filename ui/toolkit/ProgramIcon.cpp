@@ -1,0 +1,8 @@
+#include "ProgramIcon.h"
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 128})
+        icon.addFile(QStringLiteral(":/icons/program-%1.png").arg(size), QSize(size, size));
+    return icon;
+}

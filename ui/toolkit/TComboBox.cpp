@@ -1,0 +1,148 @@
+#include "TComboBox.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QPointer>
+
+#include "Dispatch.h"
+
+namespace {
+
+// An editable list builds a completer for its text field unless the field has one
+// already, and building one costs more than the rest of the list. Every list's
+// field is given this one for the moment of becoming editable, then none.
+QCompleter* Placeholder() {
+    // Owned by the application, so a later QApplication gets a fresh one.
+    static QPointer<QCompleter> completer;
+    if (!completer) completer = new QCompleter(qApp);
+    return completer;
+}
+
+// Qt's own interface for an editable list, with one difference: on Linux Qt names
+// the list by its text, which here is a prompt or an entry ("Количество", "4")
+// and says nothing of which list it is. The list is named by its accessible name,
+// as Qt names it on the other platforms; its children are Qt's: the drop-down's
+// entries, then the text field, each of which names the list as its parent.
+class AccessibleList : public QAccessibleWidget {
+public:
+    explicit AccessibleList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value) return list()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+
+    int childCount() const override { return field() ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override {
+        if (index == 0) return QAccessible::queryAccessibleInterface(list()->view());
+        if (index == 1 && field()) return QAccessible::queryAccessibleInterface(field());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (!child) return -1;
+        if (child->object() == list()->view()) return 0;
+        if (field() && child->object() == field()) return 1;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        QAccessibleInterface* text = field() ? child(1) : nullptr;
+        return text && text->rect().contains(x, y) ? text : nullptr;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = list()->view()->isVisible();
+        state.editable = field() != nullptr;
+        return state;
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction() || action == pressAction()) list()->showPopup();
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+    QLineEdit* field() const { return list()->lineEdit(); }
+};
+
+QAccessibleInterface* AccessibleListFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("TComboBox") && object && object->isWidgetType())
+        return new AccessibleList(static_cast<QComboBox*>(object));
+    return nullptr;
+}
+
+}  // namespace
+
+TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
+    static const bool announced = (QAccessible::installFactory(AccessibleListFactory), true);
+    (void)announced;
+    // Typed text must never become an entry: the index selects the figure.
+    setInsertPolicy(QComboBox::NoInsert);
+    // activated, unlike currentIndexChanged, also fires when the user picks the
+    // entry already shown.
+    connect(this, &QComboBox::activated, this, [this] { RaiseChange(false); });
+}
+
+void TComboBox::SetPrompt(const QString& prompt) {
+    prompt_ = prompt;
+    // An editable list never draws this text; set, it keeps the list unselected
+    // while its entries arrive, so that the prompt is laid out once.
+    setPlaceholderText(prompt_);
+    if (complete_ && currentIndex() < 0) ShowPrompt();
+}
+
+void TComboBox::SetEntries(const QStringList& entries) {
+    if (!complete_) {
+        pendingEntries_ = entries;
+        return;
+    }
+    clear();
+    addItems(entries);
+    edited_ = false;
+    ShowPrompt();
+}
+
+int TComboBox::Count() const { return complete_ ? count() : static_cast<int>(pendingEntries_.size()); }
+
+QString TComboBox::Text() const { return complete_ ? lineEdit()->text() : prompt_; }
+
+void TComboBox::showEvent(QShowEvent* event) {
+    if (!complete_) Complete();
+    QComboBox::showEvent(event);
+}
+
+void TComboBox::Complete() {
+    complete_ = true;
+    auto* field = new QLineEdit(this);
+    field->setCompleter(Placeholder());
+    setLineEdit(field);
+    // The completer would rewrite the text while the user types.
+    field->setCompleter(nullptr);
+    // On Enter or on leaving the field Qt would select an entry that matches the
+    // typed text and report it as a pick; an edit is an edit until the user picks.
+    disconnect(field, &QLineEdit::editingFinished, this, nullptr);
+    // Fires for the user's keystrokes only.
+    connect(field, &QLineEdit::textEdited, this, [this] { RaiseChange(true); });
+    addItems(pendingEntries_);
+    pendingEntries_.clear();
+    // After the entries: with the prompt as placeholder they select none, and
+    // the field's text is laid out once.
+    ShowPrompt();
+}
+
+// From its first letter: a narrow list would otherwise show the prompt's tail.
+void TComboBox::ShowPrompt() {
+    setEditText(prompt_);
+    lineEdit()->setCursorPosition(0);
+}
+
+void TComboBox::RaiseChange(bool edited) {
+    edited_ = edited;
+    Dispatch([this] { emit Change(); });
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+// An editable drop-down list as a form's handlers know it: a prompt, entries, the
+// index picked last and a Change for every pick or edit by the user.
+
+#include <QComboBox>
+#include <QString>
+#include <QStringList>
+
+class TComboBox : public QComboBox {
+    Q_OBJECT
+    // The text shown until the first pick; set by the window description.
+    Q_PROPERTY(QString prompt READ Prompt WRITE SetPrompt)
+
+public:
+    explicit TComboBox(QWidget* parent = nullptr);
+
+    const QString& Prompt() const { return prompt_; }
+    void SetPrompt(const QString& prompt);
+
+    // Replaces the entries and shows the prompt with none selected.
+    void SetEntries(const QStringList& entries);
+    int Count() const;
+
+    // The entry picked last, or -1 before the first pick and after an edit.
+    int ItemIndex() const { return edited_ ? -1 : currentIndex(); }
+
+    // What the list shows: the prompt, the entry picked or the text typed.
+    QString Text() const;
+
+signals:
+    // Raised for the user's picks (a re-pick of the entry shown included) and for
+    // every keystroke that edits the text; never for what the program does.
+    void Change();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Complete();
+    void ShowPrompt();
+    void RaiseChange(bool edited);
+
+    QString prompt_;
+    // Held until the list is first shown: a hidden list is never drawn, and most
+    // of the window's hidden lists are never shown in a session.
+    QStringList pendingEntries_;
+    bool complete_ = false;
+    bool edited_ = false;
+};
