@@ -4,6 +4,7 @@
 // as its tooltip and copies Report() to the clipboard, so both read the same lines.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
