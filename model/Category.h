@@ -1,4 +1,5 @@
 #pragma once
 
-// The categories the window shows a subtotal for, each in a label of its own.
+// The groups the total is made of, in the order the window lists them: tables of
+// captions and tooltips are indexed by it.
 enum class Category { Processor, Graphics, Memory, Disks, Optical, Fans };
