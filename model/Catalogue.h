@@ -32,7 +32,12 @@ constexpr std::size_t RowCount(const Families& families) {
 }
 
 // No row for the index (the list has no selection) means: keep what was stored.
+constexpr const CatalogueRow* RowAt(Catalogue rows, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= rows.size()) return nullptr;
+    return &rows[static_cast<std::size_t>(index)];
+}
+
 constexpr std::optional<std::int32_t> WattsAt(Catalogue rows, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= rows.size()) return std::nullopt;
-    return rows[static_cast<std::size_t>(index)].watts;
+    if (const CatalogueRow* row = RowAt(rows, index)) return row->watts;
+    return std::nullopt;
 }

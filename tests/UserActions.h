@@ -63,6 +63,18 @@ inline void TypeInto(TComboBox* list, const QString& text) {
     QTest::keyClicks(list, text);
 }
 
+// "pick N I" picks entry I of ComboBoxN; "type N TEXT" types into it.
+inline void Perform(const QWidget* window, const QString& action) {
+    const QStringList words = action.split(' ');
+    TComboBox* list = List(window, words.value(1).toInt());
+    if (words.value(0) == "pick")
+        Pick(list, words.value(2).toInt());
+    else if (words.value(0) == "type")
+        TypeInto(list, words.mid(2).join(' '));
+    else
+        QFAIL(qPrintable("unknown action " + action));
+}
+
 inline void Click(QWidget* widget) {
     QVERIFY(widget);
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());

@@ -45,8 +45,6 @@ private slots:
     void onlyTheChangedCategoryIsRewritten();
 
 private:
-    // "pick N I" picks entry I of ComboBoxN; "type N TEXT" types into it.
-    void Perform(const QString& action);
     void WalkModels(const Family& family, TComboBox* list, const char* figure);
 
     std::unique_ptr<TForm1> form;
@@ -55,17 +53,6 @@ private:
 void SelectionsTest::init() {
     form = OpenWindow<TForm1>();
     QVERIFY(form);
-}
-
-void SelectionsTest::Perform(const QString& action) {
-    const QStringList words = action.split(' ');
-    TComboBox* list = List(form.get(), words.value(1).toInt());
-    if (words.value(0) == "pick")
-        Pick(list, words.value(2).toInt());
-    else if (words.value(0) == "type")
-        TypeInto(list, words.mid(2).join(' '));
-    else
-        QFAIL(qPrintable("unknown action " + action));
 }
 
 void SelectionsTest::scenario_data() {
@@ -194,7 +181,7 @@ void SelectionsTest::scenario() {
     QFETCH(QString, expected);
 
     for (const QString& action : actions) {
-        Perform(action);
+        Perform(form.get(), action);
         if (QTest::currentTestFailed()) return;
     }
     for (int number : cascadeLists)

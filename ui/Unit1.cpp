@@ -1,5 +1,10 @@
 #include "Unit1.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QShortcut>
 #include <QStringList>
 
 #include "Converter.h"
@@ -49,12 +54,28 @@ QStringList Texts(const Entries& entries) {
         entries);
 }
 
+QString Lines(const std::vector<std::string>& lines) {
+    QStringList texts;
+    for (const std::string& line : lines) texts.append(QString::fromStdString(line));
+    return texts.join(u'\n');
+}
+
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
     FillLists();
     move(windowPosition);
+
+    // Ctrl+C copies the report only where no text field takes it for its own text.
+    auto* copyReport = new QAction(QStringLiteral("Копировать отчёт"), this);
+    copyReport->setShortcut(QKeySequence::Copy);
+    connect(copyReport, &QAction::triggered, this, &TForm1::CopyReport);
+    addAction(copyReport);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The menu key opens the context menu by itself; Shift+F10 is its other key.
+    connect(new QShortcut(Qt::SHIFT | Qt::Key_F10, this), &QShortcut::activated, this,
+            &TForm1::ShowContextMenu);
 }
 
 TForm1::~TForm1() = default;
@@ -89,6 +110,7 @@ void TForm1::SwitchVendor(const ListRow& row) {
         (ui.get()->*cascade.familyLists[std::size_t(i)])->setVisible(i == vendor);
     if (vendor == vendors) {
         cascade.clear(power);
+        cascade.model(picked) = {};
         RefreshDisplay(cascade.category);
     }
 }
@@ -110,7 +132,10 @@ void TForm1::StoreFigure(const ListRow& row) {
     switch (row.mapping) {
         case Mapping::CatalogueRow:
             // No row for the index (the user typed into the list) keeps the last pick's watts.
-            if (const auto watts = WattsAt(row.rows, index)) field = *watts;
+            if (const CatalogueRow* pick = RowAt(row.rows, index)) {
+                field = pick->watts;
+                row.name(picked) = pick->text;
+            }
             break;
         case Mapping::IndexPlusOne:
             field = CountAt(index);
@@ -123,12 +148,30 @@ void TForm1::StoreFigure(const ListRow& row) {
 }
 
 // The total first, then the category: only these two labels change, and the
-// other categories' labels stay right because their subtotals did not move.
+// other categories' labels, and their working, stay right because their
+// subtotals did not move.
 void TForm1::RefreshDisplay(Category category) {
     const std::int32_t total = power.Recalculate();
     ShowWatts(ui->Label6, total);
+    ui->Label6->setToolTip(Lines(TotalWorking(power)));
     const CategoryFigure& figure = categoryFigures[static_cast<std::size_t>(category)];
-    ShowWatts(ui.get()->*figure.label, power.*figure.subtotal);
+    TLabel* label = ui.get()->*figure.label;
+    ShowWatts(label, power.*figure.subtotal);
+    label->setToolTip(Lines(Working(category, power, picked)));
+}
+
+// From a copy: the report changes nothing the window shows.
+void TForm1::CopyReport() {
+    PowerState computed = power;
+    computed.Recalculate();
+    QGuiApplication::clipboard()->setText(QString::fromStdString(Report(computed, picked)));
+}
+
+// Where the keyboard is: over the control that has the focus.
+void TForm1::ShowContextMenu() {
+    const QWidget* focused = focusWidget();
+    const QPoint at = focused ? focused->mapToGlobal(focused->rect().center()) : mapToGlobal(QPoint());
+    QMenu::exec(actions(), at, nullptr, this);
 }
 
 void TForm1::Label16Click() { ui->GroupBox11->setHidden(!ui->GroupBox11->isHidden()); }

@@ -17,6 +17,7 @@
 
 #include "Category.h"
 #include "PowerState.h"
+#include "Working.h"
 
 class TComboBox;
 namespace Ui {
@@ -114,9 +115,12 @@ private:
     void ShowFamily(const window::ListRow& row);
     void StoreFigure(const window::ListRow& row);
     void RefreshDisplay(Category category);
+    void CopyReport();
+    void ShowContextMenu();
 
     std::unique_ptr<Ui::TForm1> ui;
     PowerState power;
+    PickedNames picked;
 };
 
 extern TForm1* Form1;

@@ -17,6 +17,7 @@
 #include "GraphicsCatalogue.h"
 #include "PowerState.h"
 #include "ProcessorCatalogue.h"
+#include "Working.h"
 #include "ui_Unit1.h"
 
 namespace window {
@@ -26,10 +27,17 @@ using List = TComboBox* Form::*;
 // The field of the power state that a list writes.
 using Field = std::int32_t& (*)(PowerState&);
 
+// Where the text of the row whose watts a field holds is kept, for the working.
+using NameSlot = std::string_view& (*)(PickedNames&);
+
 template <auto member>
 constexpr Field field = [](PowerState& state) -> std::int32_t& { return state.*member; };
 template <auto member, std::size_t row>
 constexpr Field fieldRow = [](PowerState& state) -> std::int32_t& { return (state.*member)[row]; };
+template <auto member>
+constexpr NameSlot name = [](PickedNames& names) -> std::string_view& { return names.*member; };
+template <auto member, std::size_t row>
+constexpr NameSlot nameRow = [](PickedNames& names) -> std::string_view& { return (names.*member)[row]; };
 
 using Entries = std::variant<std::span<const std::string_view>, Catalogue, std::span<const Family>>;
 
@@ -42,6 +50,7 @@ struct Cascade {
     std::array<std::span<const Family>, 2> families;
     std::span<const List> modelLists;
     Field watts;
+    NameSlot model;
     void (*clear)(PowerState&);  // what the dashes entry stores
     Category category;
 };
@@ -57,6 +66,7 @@ inline constexpr Cascade processor{
     {amdFamilies, intelFamilies},
     processorModelLists,
     field<&PowerState::cpuWatts>,
+    name<&PickedNames::cpuModel>,
     [](PowerState& state) { state.cpuWatts = 0, state.cpuOverclock = 0; },
     Category::Processor,
 };
@@ -73,6 +83,7 @@ inline constexpr Cascade graphics{
     {atiSeries, nvidiaSeries},
     graphicsModelLists,
     field<&PowerState::gpuWatts>,
+    name<&PickedNames::gpuModel>,
     // One card again, not none: a model picked later counts one card.
     [](PowerState& state) { state.gpuWatts = 0, state.gpuCount = 1; },
     Category::Graphics,
@@ -93,6 +104,7 @@ struct ListRow {
     Catalogue rows{};
     Field field = nullptr;
     Category category{};
+    NameSlot name = nullptr;  // lists of catalogue rows
 };
 
 constexpr ListRow VendorList(List list, const Cascade& cascade) {
@@ -109,13 +121,14 @@ constexpr ListRow ModelList(List list, const Cascade& cascade) {
     for (const auto& families : cascade.families)
         for (const Family& family : families)
             if (cascade.modelLists[modelList++] == list)
-                return {list,          family.models, Role::Figure,    &cascade, 0, Mapping::CatalogueRow,
-                        family.models, cascade.watts, cascade.category};
+                return {
+                    list,          family.models, Role::Figure,     &cascade,     0, Mapping::CatalogueRow,
+                    family.models, cascade.watts, cascade.category, cascade.model};
     return {list, Catalogue{}, Role::Figure};
 }
 
-constexpr ListRow TypeList(List list, Catalogue types, Field field, Category category) {
-    return {list, types, Role::Figure, nullptr, 0, Mapping::CatalogueRow, types, field, category};
+constexpr ListRow TypeList(List list, Catalogue types, Field field, NameSlot name, Category category) {
+    return {list, types, Role::Figure, nullptr, 0, Mapping::CatalogueRow, types, field, category, name};
 }
 
 // Count lists start at "1", overclock and fan lists at "0".
@@ -172,22 +185,31 @@ inline constexpr auto listRows = std::to_array<ListRow>({
     ModelList(&Form::ComboBox31, graphics),
     ModelList(&Form::ComboBox32, graphics),
     CountList(&Form::ComboBox33, field<&PowerState::gpuCount>, Category::Graphics),
-    TypeList(&Form::ComboBox34, memoryTypes, field<&PowerState::ramWatts>, Category::Memory),
+    TypeList(&Form::ComboBox34, memoryTypes, field<&PowerState::ramWatts>, name<&PickedNames::ramType>,
+             Category::Memory),
     CountList(&Form::ComboBox35, field<&PowerState::ramCount>, Category::Memory),
     // The disk and optical rows, top to bottom, are not in the order of the lists' numbers.
-    TypeList(&Form::ComboBox36, diskTypes, fieldRow<&PowerState::hddWatts, 0>, Category::Disks),
+    TypeList(&Form::ComboBox36, diskTypes, fieldRow<&PowerState::hddWatts, 0>,
+             nameRow<&PickedNames::hddType, 0>, Category::Disks),
     CountList(&Form::ComboBox37, fieldRow<&PowerState::hddCount, 0>, Category::Disks),
-    TypeList(&Form::ComboBox38, opticalTypes, fieldRow<&PowerState::opticalWatts, 0>, Category::Optical),
+    TypeList(&Form::ComboBox38, opticalTypes, fieldRow<&PowerState::opticalWatts, 0>,
+             nameRow<&PickedNames::opticalType, 0>, Category::Optical),
     CountList(&Form::ComboBox39, fieldRow<&PowerState::opticalCount, 0>, Category::Optical),
-    TypeList(&Form::ComboBox40, diskTypes, fieldRow<&PowerState::hddWatts, 1>, Category::Disks),
-    TypeList(&Form::ComboBox41, diskTypes, fieldRow<&PowerState::hddWatts, 2>, Category::Disks),
-    TypeList(&Form::ComboBox42, diskTypes, fieldRow<&PowerState::hddWatts, 3>, Category::Disks),
+    TypeList(&Form::ComboBox40, diskTypes, fieldRow<&PowerState::hddWatts, 1>,
+             nameRow<&PickedNames::hddType, 1>, Category::Disks),
+    TypeList(&Form::ComboBox41, diskTypes, fieldRow<&PowerState::hddWatts, 2>,
+             nameRow<&PickedNames::hddType, 2>, Category::Disks),
+    TypeList(&Form::ComboBox42, diskTypes, fieldRow<&PowerState::hddWatts, 3>,
+             nameRow<&PickedNames::hddType, 3>, Category::Disks),
     CountList(&Form::ComboBox43, fieldRow<&PowerState::hddCount, 1>, Category::Disks),
     CountList(&Form::ComboBox44, fieldRow<&PowerState::hddCount, 2>, Category::Disks),
     CountList(&Form::ComboBox45, fieldRow<&PowerState::hddCount, 3>, Category::Disks),
-    TypeList(&Form::ComboBox46, opticalTypes, fieldRow<&PowerState::opticalWatts, 1>, Category::Optical),
-    TypeList(&Form::ComboBox47, opticalTypes, fieldRow<&PowerState::opticalWatts, 2>, Category::Optical),
-    TypeList(&Form::ComboBox48, opticalTypes, fieldRow<&PowerState::opticalWatts, 3>, Category::Optical),
+    TypeList(&Form::ComboBox46, opticalTypes, fieldRow<&PowerState::opticalWatts, 1>,
+             nameRow<&PickedNames::opticalType, 1>, Category::Optical),
+    TypeList(&Form::ComboBox47, opticalTypes, fieldRow<&PowerState::opticalWatts, 2>,
+             nameRow<&PickedNames::opticalType, 2>, Category::Optical),
+    TypeList(&Form::ComboBox48, opticalTypes, fieldRow<&PowerState::opticalWatts, 3>,
+             nameRow<&PickedNames::opticalType, 3>, Category::Optical),
     CountList(&Form::ComboBox49, fieldRow<&PowerState::opticalCount, 1>, Category::Optical),
     CountList(&Form::ComboBox50, fieldRow<&PowerState::opticalCount, 2>, Category::Optical),
     CountList(&Form::ComboBox51, fieldRow<&PowerState::opticalCount, 3>, Category::Optical),
@@ -212,13 +234,16 @@ inline constexpr auto listRows = std::to_array<ListRow>({
     PercentList(&Form::ComboBox69, field<&PowerState::gpuOverclock>, Category::Graphics),
 });
 
-// Each list has one row, with entries: a model list that finds no family has none.
+// Each list has one row, with entries (a model list that finds no family has
+// none), and a figure list says where it stores what it picks.
 constexpr bool EveryListHasOneRowWithEntries() {
     for (std::size_t i = 0; i < listRows.size(); ++i) {
-        if (std::visit([](const auto& entries) { return entries.empty(); }, listRows[i].entries))
+        const ListRow& row = listRows[i];
+        if (std::visit([](const auto& entries) { return entries.empty(); }, row.entries)) return false;
+        if (row.role == Role::Figure && (!row.field || (row.mapping == Mapping::CatalogueRow && !row.name)))
             return false;
         for (std::size_t j = 0; j < i; ++j)
-            if (listRows[j].list == listRows[i].list) return false;
+            if (listRows[j].list == row.list) return false;
     }
     return true;
 }
