@@ -8,6 +8,7 @@
 #include "DriveCatalogue.h"
 #include "GraphicsCatalogue.h"
 #include "ProcessorCatalogue.h"
+#include "ProjectContact.h"
 #include "ShowWatts.h"
 #include "StrToInt.h"
 #include "TApplication.h"
@@ -61,6 +62,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
                            ComboBox10, ComboBox11, ComboBox12, ComboBox13, ComboBox14, ComboBox15};
     graphicsModelLists = {ComboBox19, ComboBox20, ComboBox21, ComboBox22, ComboBox23, ComboBox24, ComboBox25,
                           ComboBox26, ComboBox27, ComboBox28, ComboBox29, ComboBox30, ComboBox31, ComboBox32};
+    Label22->setText(QString::fromUtf8(projectContactAddress));
     FillLists();
     move(windowPosition);
 }
