@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One pick, from the user's key press on a list to both labels rewritten.
 
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recalculation that runs on every pick.
 
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's real entry code, with a window that quits after its first frame.
 
 #include "FirstFrame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the calculator against a bare Qt window, run alternately in one
 // session: time from process start to the first frame, and peak memory by then.
 // Usage: startup OSTREL_FIRST_FRAME BARE_WINDOW [RUNS]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Memory modules, disks and optical drives, with the power of one device in watts.

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, checks what it holds and what it depends on, validates
-# its desktop entry and metainfo, unpacks it into a scratch root and starts the
-# program from there: still running after a few seconds, it is then ended.
-# Usage: tests/package.sh BUILD_DIR
+# its desktop entry and metainfo, runs lintian over it, unpacks it into a scratch
+# root and starts the program from there: still running after a few seconds, it is
+# then ended.
+# Usage: tests/package.sh BUILD_DIR VERSION CONTACT
 set -euo pipefail
-build=$1
+build=$1 version=$2 contact=$3
 cd "$build"
 cpack -G DEB >/dev/null
 deb=$(ls -t ostrel_*.deb | head -n 1)
@@ -12,16 +14,31 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 
+# The version and the contact are each written once, in the build; the package
+# and its metainfo must say the same.
+field() {
+    local got
+    got=$(dpkg-deb -f "$deb" "$1")
+    [ "$got" = "$2" ] || { echo "$1 is \"$got\", not \"$2\""; exit 1; }
+}
+field Version "$version"
+field Maintainer "$contact"
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/org.ostrel.Ostrel.metainfo.xml" ||
+    { echo "the metainfo's release is not $version"; exit 1; }
+
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 fonts-liberation; do
     grep -q "$needed" <<<"$depends" || { echo "Depends lacks $needed: $depends"; exit 1; }
 done
 for file in bin/ostrel share/applications/org.ostrel.Ostrel.desktop share/metainfo/org.ostrel.Ostrel.metainfo.xml \
-            share/icons/hicolor/{16x16,32x32,48x48,128x128}/apps/org.ostrel.Ostrel.png; do
+            share/icons/hicolor/{16x16,32x32,48x48,128x128}/apps/org.ostrel.Ostrel.png \
+            share/man/man1/ostrel.1.gz share/doc/ostrel/{copyright,changelog.gz}; do
     [ -e "$root/usr/$file" ] || { echo "missing from the package: /usr/$file"; exit 1; }
 done
 desktop-file-validate "$root/usr/share/applications/org.ostrel.Ostrel.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.ostrel.Ostrel.metainfo.xml"
+# What lintian only notes is left; anything it warns of fails.
+lintian --fail-on error,warning "$deb" 2> >(grep -v 'running with root privileges' >&2)
 
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/ostrel" &
 pid=$!

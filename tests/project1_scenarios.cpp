@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry function run whole, each time with a window that behaves one way;
 // tst_project1 starts this program and reads what the user would have seen.
 // Usage: project1_scenarios close|exception|foreign|handler-error

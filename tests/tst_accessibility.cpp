@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader announces, and the window used with the keyboard alone.
 
 #include <QAccessible>

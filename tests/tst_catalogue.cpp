@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integrity of the catalogues: sizes, the rows whose exact text or figure is easy to
 // get wrong, and the lookup that turns a list's index into watts.
 

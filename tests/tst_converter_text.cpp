@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the converter accepts as a whole number, and its product.
 
 #include <QtTest>

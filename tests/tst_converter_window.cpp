@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current-to-power converter through the real window: typed texts, a click on
 // "=", the result or the error dialog, and the rest of the window untouched.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic of the power model, where the points of truncation decide the watt.
 
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry function from outside: exit codes, what the user is shown when start-up
 // fails, and a command line that changes nothing.
 

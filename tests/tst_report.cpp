@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working behind the figures, as a user finds it in the window: the tooltip
 // of each figure label, and the report that Ctrl+C and the context menu copy.
 

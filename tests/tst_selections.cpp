@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every list of the window, driven as a user drives it: the cascades' visibility,
 // the figures after each pick, re-picks, and text typed into the lists.
 

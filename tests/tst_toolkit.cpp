@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small layer over Qt: when a list reports a change and what it reports, and
 // how an error raised inside a handler reaches the user.
 

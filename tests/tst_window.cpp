@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as the user first sees it, the developers panel, and how figures are written.
 
 #include <QGroupBox>
 #include <QtTest>
 #include <climits>
 
+#include "ProjectContact.h"
 #include "ShowWatts.h"
 #include "TApplication.h"
 #include "Unit1.h"
@@ -74,6 +76,10 @@ void WindowTest::controls_data() {
                                  << "Общее максимальное энэргопотребление" << true;
     QTest::newRow("developers panel") << "GroupBox11"
                                       << "Form1" << QRect(360, 160, 273, 241) << "Разработчики" << false;
+    // The address is the build's OSTREL_CONTACT, the package's maintainer.
+    QTest::newRow("developers' address")
+        << "Label22"
+        << "GroupBox11" << QRect(8, 72, 161, 20) << QString::fromUtf8(projectContactAddress) << true;
     QTest::newRow("fan kind, Cyrillic С") << "GroupBox9"
                                           << "GroupBox7" << QRect(152, 16, 89, 137) << "С LED" << true;
     QTest::newRow("processor vendor") << "ComboBox1"
@@ -224,7 +230,8 @@ void WindowTest::fonts() {
 // The window is laid out for the original face; the substitute must be as narrow.
 void WindowTest::textsFitTheirLabels_data() {
     QTest::addColumn<QString>("name");
-    for (const char* name : {"Label19", "Label24", "Label20", "Label8", "Label9", "Label17", "Label26"})
+    for (const char* name :
+         {"Label19", "Label24", "Label20", "Label8", "Label9", "Label17", "Label26", "Label22"})
         QTest::newRow(name) << name;
 }
 

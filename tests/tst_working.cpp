@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working shown behind each figure: its exact text, and that every step it
 // shows computes the figure Recalculate() arrived at.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the program icon (a lightning bolt on a rounded square) at the four sizes
 the window uses, as 32-bit PNGs, with nothing but the standard library."""
 import struct

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the README's picture of the window: a machine described through the
 // window's own lists, with real key events, then the window saved as a PNG.
 // Usage: screenshot FILE.png   (run under a display, e.g. xvfb-run)

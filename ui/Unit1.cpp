@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Unit1.h"
 
 #include <QAction>
@@ -8,6 +9,7 @@
 #include <QStringList>
 
 #include "Converter.h"
+#include "ProjectContact.h"
 #include "ShowWatts.h"
 #include "StrToInt.h"
 #include "WindowLists.h"
@@ -64,6 +66,7 @@ QString Lines(const std::vector<std::string>& lines) {
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
+    ui->Label22->setText(QString::fromUtf8(projectContactAddress));
     FillLists();
     move(windowPosition);
 

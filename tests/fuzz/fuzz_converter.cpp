@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the converter's text conversion against a plain reading of the rule,
 // checks that every accepted text round-trips, and that the product is exact.
 

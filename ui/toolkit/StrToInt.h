@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Text to whole number for the converter's fields; throws EConvertError otherwise.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // An editable drop-down list as a form's handlers know it: a prompt, entries, the

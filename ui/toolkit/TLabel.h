@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A one-line label that reports clicks and keeps its left edge as its text grows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Text to whole number, the rule StrToInt applies. Plain C++, no Qt: the fuzzer
