@@ -75,24 +75,6 @@ std::vector<std::string> FansWorking(const PowerState& state) {
     return lines;
 }
 
-std::int32_t Subtotal(Category category, const PowerState& state) {
-    switch (category) {
-        case Category::Processor:
-            return state.cpuTotal;
-        case Category::Graphics:
-            return state.gpuTotal;
-        case Category::Memory:
-            return state.ramTotal;
-        case Category::Disks:
-            return state.hddTotal;
-        case Category::Optical:
-            return state.opticalTotal;
-        case Category::Fans:
-            return state.fanTotal;
-    }
-    return 0;
-}
-
 }  // namespace
 
 std::vector<std::string> Working(Category category, const PowerState& recalculated,
@@ -148,8 +130,8 @@ std::string Report(const PowerState& recalculated, const PickedNames& names) {
     std::string report = "Ostrel: расчёт мощности\n";
     for (std::size_t index = 0; index < categoryCaptions.size(); ++index) {
         const auto category = static_cast<Category>(index);
-        report +=
-            std::string(categoryCaptions[index]) + " (" + Watts(Subtotal(category, recalculated)) + "): ";
+        report += std::string(categoryCaptions[index]) + " (" +
+                  Watts(recalculated.*categorySubtotals[index]) + "): ";
         const std::vector<std::string> lines = Working(category, recalculated, names);
         for (std::size_t line = 0; line < lines.size(); ++line) {
             if (line > 0) report += "; ";

@@ -29,6 +29,11 @@ inline constexpr std::array<std::string_view, 6> categoryCaptions{
     "Процессор", "Видеокарта", "Оперативная память", "HDD, SSD", "Оптический привод", "Вентиляторы"};
 static_assert(categoryCaptions.size() == static_cast<std::size_t>(Category::Fans) + 1);
 
+// Indexed by Category, as the captions are.
+inline constexpr std::array<std::int32_t PowerState::*, 6> categorySubtotals{
+    &PowerState::cpuTotal, &PowerState::gpuTotal,     &PowerState::ramTotal,
+    &PowerState::hddTotal, &PowerState::opticalTotal, &PowerState::fanTotal};
+
 // The text of the catalogue row whose watts each watts field holds; empty when no
 // row was picked, or after a vendor's dashes entry cleared it.
 struct PickedNames {

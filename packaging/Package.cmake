@@ -18,7 +18,10 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${packaging_dir}/changelog
 # A package whose version has no Debian revision is native: its changelog is
 # changelog.gz, not changelog.Debian.gz.
 ostrel_gzip(${packaging_dir}/changelog ${packaging_dir}/changelog.gz)
-install(FILES ${packaging_dir}/copyright ${packaging_dir}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# Debian keeps them under the package's name, which is lower case, wherever a
+# build puts its other documentation.
+install(FILES ${packaging_dir}/copyright ${packaging_dir}/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${OSTREL_PACKAGE_NAME})
 
 set(CPACK_PACKAGE_NAME ${OSTREL_PACKAGE_NAME})
 set(CPACK_PACKAGE_VENDOR "Ostrel")

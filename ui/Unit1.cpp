@@ -24,20 +24,9 @@ namespace {
 // Where the window opens; it is not centred.
 constexpr QPoint windowPosition{191, 112};
 
-struct CategoryFigure {
-    std::int32_t PowerState::*subtotal;
-    TLabel* Form::*label;
-};
-
-// Indexed by Category.
-constexpr std::array<CategoryFigure, 6> categoryFigures{{
-    {&PowerState::cpuTotal, &Form::Label1},
-    {&PowerState::gpuTotal, &Form::Label2},
-    {&PowerState::ramTotal, &Form::Label3},
-    {&PowerState::hddTotal, &Form::Label4},
-    {&PowerState::opticalTotal, &Form::Label5},
-    {&PowerState::fanTotal, &Form::Label15},
-}};
+// Indexed by Category: the label of each category's subtotal.
+constexpr std::array<TLabel * Form::*, 6> categoryLabels{&Form::Label1, &Form::Label2, &Form::Label3,
+                                                         &Form::Label4, &Form::Label5, &Form::Label15};
 
 constexpr std::string_view TextOf(std::string_view text) { return text; }
 constexpr std::string_view TextOf(const CatalogueRow& row) { return row.text; }
@@ -157,9 +146,9 @@ void TForm1::RefreshDisplay(Category category) {
     const std::int32_t total = power.Recalculate();
     ShowWatts(ui->Label6, total);
     ui->Label6->setToolTip(Lines(TotalWorking(power)));
-    const CategoryFigure& figure = categoryFigures[static_cast<std::size_t>(category)];
-    TLabel* label = ui.get()->*figure.label;
-    ShowWatts(label, power.*figure.subtotal);
+    const auto index = static_cast<std::size_t>(category);
+    TLabel* label = ui.get()->*categoryLabels[index];
+    ShowWatts(label, power.*categorySubtotals[index]);
     label->setToolTip(Lines(Working(category, power, picked)));
 }
 
