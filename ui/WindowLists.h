@@ -123,7 +123,7 @@ constexpr ListRow ModelList(List list, const Cascade& cascade) {
         for (const Family& family : families)
             if (cascade.modelLists[modelList++] == list)
                 return {
-                    list,          family.models, Role::Figure,     &cascade,     0, Mapping::CatalogueRow,
+                    list,          family.models, Role::Figure,     nullptr,      0, Mapping::CatalogueRow,
                     family.models, cascade.watts, cascade.category, cascade.model};
     return {list, Catalogue{}, Role::Figure};
 }
