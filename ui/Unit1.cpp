@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <QStringList>
 
+#include "Announce.h"
 #include "Converter.h"
 #include "ProjectContact.h"
 #include "ShowWatts.h"
@@ -58,12 +59,21 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     ui->Label22->setText(QString::fromUtf8(projectContactAddress));
     FillLists();
     move(windowPosition);
+    // The window description shows "0Вт"; this gives each figure its spoken form too.
+    for (TLabel* figure :
+         {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6, ui->Label15, ui->Label28})
+        ShowWatts(figure, 0);
 
     // Ctrl+C copies the report only where no text field takes it for its own text.
     auto* copyReport = new QAction(QStringLiteral("Копировать отчёт"), this);
     copyReport->setShortcut(QKeySequence::Copy);
     connect(copyReport, &QAction::triggered, this, &TForm1::CopyReport);
     addAction(copyReport);
+    // The corner mark answers only to the pointer; this is its way in from the keyboard.
+    developers = new QAction(QStringLiteral("Разработчики"), this);
+    developers->setCheckable(true);
+    connect(developers, &QAction::triggered, this, &TForm1::Label16Click);
+    addAction(developers);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     // The menu key opens the context menu by itself; Shift+F10 is its other key.
     connect(new QShortcut(Qt::SHIFT | Qt::Key_F10, this), &QShortcut::activated, this,
@@ -145,11 +155,13 @@ void TForm1::StoreFigure(const ListRow& row) {
 void TForm1::RefreshDisplay(Category category) {
     const std::int32_t total = power.Recalculate();
     ShowWatts(ui->Label6, total);
-    ui->Label6->setToolTip(Lines(TotalWorking(power)));
+    ui->Label6->SetExplanation(Lines(TotalWorking(power)));
     const auto index = static_cast<std::size_t>(category);
     TLabel* label = ui.get()->*categoryLabels[index];
     ShowWatts(label, power.*categorySubtotals[index]);
-    label->setToolTip(Lines(Working(category, power, picked)));
+    label->SetExplanation(Lines(Working(category, power, picked)));
+    // The figures are out of the user's way in the list: say them where the user is.
+    Announce(label->accessibleName() + QStringLiteral(". ") + ui->Label6->accessibleName());
 }
 
 // From a copy: the report changes nothing the window shows.
@@ -166,7 +178,10 @@ void TForm1::ShowContextMenu() {
     QMenu::exec(actions(), at, nullptr, this);
 }
 
-void TForm1::Label16Click() { ui->GroupBox11->setHidden(!ui->GroupBox11->isHidden()); }
+void TForm1::Label16Click() {
+    ui->GroupBox11->setHidden(!ui->GroupBox11->isHidden());
+    developers->setChecked(ui->GroupBox11->isVisible());
+}
 
 // The current is read before the voltage, and a text that is not a whole number
 // ends the click there: the result keeps what it showed.
@@ -174,6 +189,7 @@ void TForm1::Button1Click() {
     const std::int32_t amperes = StrToInt(ui->Edit1->text());
     const std::int32_t volts = StrToInt(ui->Edit2->text());
     ShowWatts(ui->Label28, LinePower(amperes, volts));
+    Announce(ui->Label28->accessibleName());
 }
 
 void TForm1::ComboBox1Change() { ListChanged(ui->ComboBox1); }

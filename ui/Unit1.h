@@ -20,6 +20,7 @@
 #include "PowerState.h"
 #include "Working.h"
 
+class QAction;
 class TComboBox;
 namespace Ui {
 class TForm1;
@@ -122,6 +123,7 @@ private:
     std::unique_ptr<Ui::TForm1> ui;
     PowerState power;
     PickedNames picked;
+    QAction* developers = nullptr;  // shows or hides the developers panel, as Label16 does
 };
 
 extern TForm1* Form1;

@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCompleter>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 
@@ -121,6 +122,9 @@ void TComboBox::showEvent(QShowEvent* event) {
 void TComboBox::Complete() {
     complete_ = true;
     auto* field = new QLineEdit(this);
+    // A screen reader may present the field rather than the list as focused; named
+    // for the list, it still says which list it is after a pick.
+    field->setAccessibleName(accessibleName());
     field->setCompleter(Placeholder());
     setLineEdit(field);
     // The completer would rewrite the text while the user types.
@@ -141,6 +145,28 @@ void TComboBox::Complete() {
 void TComboBox::ShowPrompt() {
     setEditText(prompt_);
     lineEdit()->setCursorPosition(0);
+}
+
+void TComboBox::showPopup() {
+    // Installed after the drop-down's own filter, so it sees the keys first.
+    view()->installEventFilter(this);
+    QComboBox::showPopup();
+}
+
+// Qt's drop-down picks its entry on the shortcut override that precedes Return or
+// Enter, but leaves the override unaccepted, and on X11 Qt then delivers it a
+// second time: one pick became two, the handler ran twice and a screen reader
+// heard the pick twice. Once the first has closed the drop-down, the second is
+// accepted here and goes no further.
+bool TComboBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view() && event->type() == QEvent::ShortcutOverride && !view()->isVisible()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            event->accept();
+            return true;
+        }
+    }
+    return QComboBox::eventFilter(watched, event);
 }
 
 void TComboBox::RaiseChange(bool edited) {

@@ -36,6 +36,10 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+public:
+    void showPopup() override;
 
 private:
     void Complete();
