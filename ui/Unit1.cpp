@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <QStringList>
 
+#include "Breakdown.h"
 #include "Converter.h"
 #include "ProjectContact.h"
 #include "ShowWatts.h"
@@ -150,13 +151,20 @@ void TForm1::RefreshDisplay(Category category) {
     TLabel* label = ui.get()->*categoryLabels[index];
     ShowWatts(label, power.*categorySubtotals[index]);
     label->setToolTip(Lines(Working(category, power, picked)));
+    ShowSupplyCheck();
 }
 
-// From a copy: the report changes nothing the window shows.
+// The report computes its figures from the selections, so the 80 W base counts
+// before the first pick, when no subtotal has been stored yet.
 void TForm1::CopyReport() {
-    PowerState computed = power;
-    computed.Recalculate();
-    QGuiApplication::clipboard()->setText(QString::fromStdString(Report(computed, picked)));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(Report(power, picked, linePower)));
+}
+
+// Against the total as computed now: before the first pick nothing is stored, yet
+// the 80 W base already counts.
+void TForm1::ShowSupplyCheck() {
+    if (!linePower) return;
+    ui->Label28->setToolTip(QString::fromStdString(SupplyCheck(*linePower, Compute(power).grandTotal)));
 }
 
 // Where the keyboard is: over the control that has the focus.
@@ -169,11 +177,13 @@ void TForm1::ShowContextMenu() {
 void TForm1::Label16Click() { ui->GroupBox11->setHidden(!ui->GroupBox11->isHidden()); }
 
 // The current is read before the voltage, and a text that is not a whole number
-// ends the click there: the result keeps what it showed.
+// ends the click there: the result and its check keep what they showed.
 void TForm1::Button1Click() {
     const std::int32_t amperes = StrToInt(ui->Edit1->text());
     const std::int32_t volts = StrToInt(ui->Edit2->text());
-    ShowWatts(ui->Label28, LinePower(amperes, volts));
+    linePower = LinePower(amperes, volts);
+    ShowWatts(ui->Label28, *linePower);
+    ShowSupplyCheck();
 }
 
 void TForm1::ComboBox1Change() { ListChanged(ui->ComboBox1); }
