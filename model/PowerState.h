@@ -48,6 +48,7 @@ struct PowerState {
     std::int32_t fanTotal = 0;
     std::int32_t grandTotal = 0;
 
-    // Recomputes every subtotal from scratch and returns the grand total.
+    // Stores the subtotals that Compute() (Breakdown.h) finds for the selections,
+    // every one from scratch, and returns the grand total.
     std::int32_t Recalculate();
 };

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,15 +45,23 @@ struct PickedNames {
     std::array<std::string_view, opticalRows> opticalType;
 };
 
-// The lines of working behind one category's subtotal in `recalculated` (a state right after Recalculate()).
-std::vector<std::string> Working(Category category, const PowerState& recalculated, const PickedNames& names);
+// The lines of working behind one category's subtotal. The figures are computed
+// from the selections in `state`, by the computation Recalculate() stores, so its
+// stored subtotals need not be current. The last line ends on the subtotal.
+std::vector<std::string> Working(Category category, const PowerState& state, const PickedNames& names);
 // The lines behind the grand total: the sum, the suggested supply, the 12 V current.
-std::vector<std::string> TotalWorking(const PowerState& recalculated);
+std::vector<std::string> TotalWorking(const PowerState& state);
 // The grand total plus a 50 W reserve, rounded up to the next common supply size.
 std::int32_t SuggestedSupply(std::int32_t total);
 // What the total draws on the 12 V line, in whole amperes rounded up. Rounding up
 // is toward plus infinity, so a negative total, which no pick can produce, is
 // truncated toward zero rather than made more negative.
 std::int32_t TwelveVoltAmperes(std::int32_t total);
-// The plain-text report: one line per category, then the total, the supply and the current.
-std::string Report(const PowerState& recalculated, const PickedNames& names);
+// Whether a supply line of `linePower` watts carries the grand total with the 50 W
+// reserve: the margin and the load, or the shortfall. `linePower` is the
+// converter's product of two 32-bit numbers, so at most 2^62 either way.
+std::string SupplyCheck(std::int64_t linePower, std::int32_t total);
+// The plain-text report: one line per category, then the total, the supply and the
+// current, and, once the converter has given a line's power, the supply check.
+std::string Report(const PowerState& state, const PickedNames& names,
+                   std::optional<std::int64_t> linePower = std::nullopt);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The current-to-power converter through the real window: typed texts, a click on
-// "=", the result or the error dialog, and the rest of the window untouched.
+// "=", the result or the error dialog, the rest of the window untouched, and the
+// check of the line against the total.
 
+#include <QClipboard>
 #include <QtTest>
 
 #include "TApplication.h"
@@ -20,6 +22,7 @@ private slots:
     void convert();
     void failedClickKeepsTheLastResult();
     void converterLeavesTheFiguresAlone();
+    void supplyCheckFollowsPicksAndConversions();
 
 private:
     // Replaces both fields' texts by typing and clicks "=".
@@ -134,6 +137,39 @@ void ConverterWindowTest::converterLeavesTheFiguresAlone() {
     QCOMPARE(Caption(form.get(), "Label6"), "85Вт");
     QCOMPARE(Caption(form.get(), "Label3"), "5Вт");
     QCOMPARE(Caption(form.get(), "Label28"), "420Вт");
+}
+
+// The tooltip compares what Label28 shows with what Label6 shows; the report,
+// copied with Ctrl+C, ends on the same comparison.
+void ConverterWindowTest::supplyCheckFollowsPicksAndConversions() {
+    auto* result = Control<QLabel>(form.get(), "Label28");
+    QVERIFY(result);
+    QCOMPARE(result->toolTip(), "");
+    MessageBoxWatcher watcher;
+
+    Convert("35", "12");
+    QCOMPARE(result->toolTip(), "Линия 420 Вт: хватает, запас 340 Вт, нагрузка 20 %");
+    for (const char* x6 : {"pick 1 0", "pick 2 1", "pick 5 0"}) Perform(form.get(), x6);
+    QCOMPARE(Caption(form.get(), "Label6"), "205Вт");
+    QCOMPARE(result->toolTip(), "Линия 420 Вт: хватает, запас 215 Вт, нагрузка 49 %");
+    Convert("20", "12");
+    const QString tight = "Линия 240 Вт: хватает, но запас 35 Вт меньше 50 Вт, нагрузка 86 %";
+    QCOMPARE(result->toolTip(), tight);
+    Convert("20", "");
+    QCOMPARE(watcher.texts.size(), 1);
+    QCOMPARE(result->toolTip(), tight);
+    for (const char* gtx580 : {"pick 16 1", "pick 17 0", "pick 19 0"}) Perform(form.get(), gtx580);
+    QCOMPARE(Caption(form.get(), "Label6"), "570Вт");
+    const QString shortOf = "Линия 240 Вт: не хватает 330 Вт, с запасом 50 Вт — 380 Вт";
+    QCOMPARE(result->toolTip(), shortOf);
+
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    auto* button = Control(form.get(), "Button1");
+    button->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY2(QGuiApplication::clipboard()->text().endsWith("\n" + shortOf + "\n"),
+             qPrintable(QGuiApplication::clipboard()->text()));
 }
 
 QTEST_MAIN(ConverterWindowTest)

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "Announce.h"
+#include "Breakdown.h"
 #include "Converter.h"
 #include "ProjectContact.h"
 #include "ShowWatts.h"
@@ -160,15 +161,22 @@ void TForm1::RefreshDisplay(Category category) {
     TLabel* label = ui.get()->*categoryLabels[index];
     ShowWatts(label, power.*categorySubtotals[index]);
     label->SetExplanation(Lines(Working(category, power, picked)));
+    ShowSupplyCheck();
     // The figures are out of the user's way in the list: say them where the user is.
     Announce(label->accessibleName() + QStringLiteral(". ") + ui->Label6->accessibleName());
 }
 
-// From a copy: the report changes nothing the window shows.
+// The report computes its figures from the selections, so the 80 W base counts
+// before the first pick, when no subtotal has been stored yet.
 void TForm1::CopyReport() {
-    PowerState computed = power;
-    computed.Recalculate();
-    QGuiApplication::clipboard()->setText(QString::fromStdString(Report(computed, picked)));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(Report(power, picked, linePower)));
+}
+
+// Against the total as computed now: before the first pick nothing is stored, yet
+// the 80 W base already counts.
+void TForm1::ShowSupplyCheck() {
+    if (!linePower) return;
+    ui->Label28->SetExplanation(QString::fromStdString(SupplyCheck(*linePower, Compute(power).grandTotal)));
 }
 
 // Where the keyboard is: over the control that has the focus.
@@ -184,11 +192,13 @@ void TForm1::Label16Click() {
 }
 
 // The current is read before the voltage, and a text that is not a whole number
-// ends the click there: the result keeps what it showed.
+// ends the click there: the result and its check keep what they showed.
 void TForm1::Button1Click() {
     const std::int32_t amperes = StrToInt(ui->Edit1->text());
     const std::int32_t volts = StrToInt(ui->Edit2->text());
-    ShowWatts(ui->Label28, LinePower(amperes, volts));
+    linePower = LinePower(amperes, volts);
+    ShowWatts(ui->Label28, *linePower);
+    ShowSupplyCheck();
     Announce(ui->Label28->accessibleName());
 }
 

@@ -11,10 +11,13 @@
 // siblings. A figure list turns its selected index into one number, stores it in
 // `power`, and RefreshDisplay recomputes every subtotal and writes the grand
 // total and that category's subtotal. The converter (Button1Click) works on its
-// own two fields.
+// own two fields; once it has given a line's power, the window compares it with
+// the total after every pick and every conversion.
 
 #include <QWidget>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "Category.h"
 #include "PowerState.h"
@@ -118,12 +121,15 @@ private:
     void StoreFigure(const window::ListRow& row);
     void RefreshDisplay(Category category);
     void CopyReport();
+    void ShowSupplyCheck();
     void ShowContextMenu();
 
     std::unique_ptr<Ui::TForm1> ui;
     PowerState power;
     PickedNames picked;
     QAction* developers = nullptr;  // shows or hides the developers panel, as Label16 does
+    // What the converter showed last; none until a conversion has succeeded.
+    std::optional<std::int64_t> linePower;
 };
 
 extern TForm1* Form1;
