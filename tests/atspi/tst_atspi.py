@@ -157,6 +157,12 @@ def run():
     key("Tab", "1", "2", "Tab", "space")
     wait_for(lambda: label_name(app, "Мощность по линии:") == "Мощность по линии: 420 Вт",
              "the line power to be heard as 420 Вт")
+    # The working and the supply check are the descriptions a "where am I" reads.
+    memory_figure = find(app, pyatspi.ROLE_LABEL, prefix="Оперативная память:")
+    check(memory_figure.description.startswith("DDR3 2400MHz") and memory_figure.description.endswith("= 35 Вт"),
+          f"memory working heard as {memory_figure.description!r}")
+    line = find(app, pyatspi.ROLE_LABEL, prefix="Мощность по линии:")
+    check(line.description.startswith("Линия 420 Вт: хватает"), f"supply check heard as {line.description!r}")
 
     fans = find(app, pyatspi.ROLE_PANEL, name="Вентиляторы")
     columns = [node.name for node in fans if node is not None and node.getRole() == pyatspi.ROLE_PANEL]
