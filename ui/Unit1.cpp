@@ -121,20 +121,14 @@ void TForm1::ShowFamily(const ListRow& row) {
 void TForm1::StoreFigure(const ListRow& row) {
     const int index = (ui.get()->*row.list)->ItemIndex();
     std::int32_t& field = row.field(power);
-    switch (row.mapping) {
-        case Mapping::CatalogueRow:
-            // No row for the index (the user typed into the list) keeps the last pick's watts.
-            if (const CatalogueRow* pick = RowAt(row.rows, index)) {
-                field = pick->watts;
-                row.name(picked) = pick->text;
-            }
-            break;
-        case Mapping::IndexPlusOne:
-            field = CountAt(index);
-            break;
-        case Mapping::Index:
-            field = AmountAt(index);
-            break;
+    if (const Catalogue* catalogue = std::get_if<Catalogue>(&row.entries)) {
+        // No row for the index (the user typed into the list) keeps the last pick's watts.
+        if (const CatalogueRow* pick = RowAt(*catalogue, index)) {
+            field = pick->watts;
+            row.name(picked) = pick->text;
+        }
+    } else {
+        field = row.numberAt(index);
     }
     RefreshDisplay(row.category);
 }
