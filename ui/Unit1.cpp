@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "Converter.h"
+#include "Dispatch.h"
 #include "ProjectContact.h"
 #include "ShowWatts.h"
 #include "StrToInt.h"
@@ -62,12 +63,12 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     // Ctrl+C copies the report only where no text field takes it for its own text.
     auto* copyReport = new QAction(QStringLiteral("Копировать отчёт"), this);
     copyReport->setShortcut(QKeySequence::Copy);
-    connect(copyReport, &QAction::triggered, this, &TForm1::CopyReport);
+    connect(copyReport, &QAction::triggered, this, [this] { Dispatch([this] { CopyReport(); }); });
     addAction(copyReport);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     // The menu key opens the context menu by itself; Shift+F10 is its other key.
     connect(new QShortcut(Qt::SHIFT | Qt::Key_F10, this), &QShortcut::activated, this,
-            &TForm1::ShowContextMenu);
+            [this] { Dispatch([this] { ShowContextMenu(); }); });
 }
 
 TForm1::~TForm1() = default;
