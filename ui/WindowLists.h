@@ -41,7 +41,8 @@ constexpr NameSlot nameCell = [](PickedNames& names) -> std::string_view& { retu
 
 // What a list shows. A list of catalogue rows stores the watts of the row picked,
 // so its entries are its catalogue.
-using Entries = std::variant<std::span<const std::string_view>, Catalogue, std::span<const Family>>;
+using TextEntries = std::span<const std::string_view>;
+using Entries = std::variant<TextEntries, Catalogue, std::span<const Family>>;
 
 // Vendor, family, model: the vendor list shows one family list, a family list
 // one model list. Lists are named in the vendor list's order, and model lists
@@ -251,19 +252,37 @@ inline constexpr auto listRows = std::to_array<ListRow>({
     PercentList(&Form::ComboBox69, stateField<&PowerState::gpuOverclock>, Category::Graphics),
 });
 
-// What a change of the list does is fully said: a cascade list names its cascade,
-// and a figure list where it stores a pick and how an index becomes the figure.
+// A list of numbers shows, entry by entry, the number its index stores.
+constexpr bool ShowsWhatItStores(const ListRow& row) {
+    const TextEntries texts = std::get<TextEntries>(row.entries);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        std::int32_t shown = 0;
+        for (const char c : texts[i]) {
+            if (c < '0' || c > '9') break;
+            shown = shown * 10 + (c - '0');
+        }
+        if (shown != row.numberAt(static_cast<int>(i))) return false;
+    }
+    return true;
+}
+
+// What a change of the list does is fully said: a cascade list belongs to its
+// cascade, and a figure list says where it stores a pick and how an index
+// becomes the figure. The cascade and the number function are used rather than
+// compared with null, which the sanitizers' build cannot decide at compile time
+// for a named variable or function; used through null, they stop the build too.
 constexpr bool SaysWhatAChangeDoes(const ListRow& row) {
-    using Texts = std::span<const std::string_view>;
     switch (row.role) {
         case Role::Vendor:
-            return row.cascade && std::holds_alternative<Texts>(row.entries);
+            return std::holds_alternative<TextEntries>(row.entries) &&
+                   std::get<TextEntries>(row.entries).size() == row.cascade->vendors.size();
         case Role::Family:
-            return row.cascade && std::holds_alternative<std::span<const Family>>(row.entries);
+            return std::holds_alternative<std::span<const Family>>(row.entries) &&
+                   row.vendor < row.cascade->families.size();
         case Role::Figure:
             if (!row.field) return false;
             if (std::holds_alternative<Catalogue>(row.entries)) return row.name && !row.numberAt;
-            return std::holds_alternative<Texts>(row.entries) && row.numberAt && !row.name;
+            return std::holds_alternative<TextEntries>(row.entries) && !row.name && ShowsWhatItStores(row);
     }
     return false;
 }
