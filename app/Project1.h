@@ -17,8 +17,7 @@ int Project1(Form*& form) {
     } catch (const Exception& error) {
         Application->ShowException(error);
     } catch (...) {
-        // Nothing of an unknown error can be shown; the user still learns that one happened.
-        Application->ShowException(Exception(QString()));
+        Application->ShowException(InternalError(std::current_exception()));
     }
     Application->Terminate();
     return 0;

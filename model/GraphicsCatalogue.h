@@ -16,7 +16,7 @@ inline constexpr auto geForce5xx = std::to_array<CatalogueRow>({
     {"GeForce GTX 560", 280},
     {"GeForce GTX 550 Ti", 210},
 });
-static_assert(geForce5xx.size() == 5);
+static_assert(geForce5xx.size() == 5);  // five reachable entries; a sixth was never in the list
 
 inline constexpr auto geForce4xx = std::to_array<CatalogueRow>({
     {"GeForce GTX 480", 250},

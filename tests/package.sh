@@ -37,8 +37,9 @@ for file in bin/ostrel share/applications/org.ostrel.Ostrel.desktop share/metain
 done
 desktop-file-validate "$root/usr/share/applications/org.ostrel.Ostrel.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.ostrel.Ostrel.metainfo.xml"
-# What lintian only notes is left; anything it warns of fails.
-lintian --fail-on error,warning "$deb" 2> >(grep -v 'running with root privileges' >&2)
+# Even what lintian only notes fails: the binary's hardening (bound at start) and
+# its lack of a .comment section are among those notes.
+lintian --display-info --fail-on error,warning,info "$deb" 2> >(grep -v 'running with root privileges' >&2)
 
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/ostrel" &
 pid=$!

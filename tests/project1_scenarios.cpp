@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <stdexcept>
+#include <new>
 
 #include "Project1.h"
 #include "Unit1.h"
@@ -61,7 +61,7 @@ struct ExceptionInCreation : TForm1 {
 struct ForeignErrorInCreation : TForm1 {
     ForeignErrorInCreation() {
         WatchMessages();
-        throw std::runtime_error("not shown to the user");
+        throw std::bad_alloc();
     }
 };
 

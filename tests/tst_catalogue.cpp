@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Integrity of the catalogues: sizes, the rows whose exact text or figure is easy to
-// get wrong, and the lookup that turns a list's index into watts.
+// Integrity of the catalogues: the sizes no static_assert pins, the rows whose exact text or figure is easy
+// to get wrong, and the lookup that turns a list's index into watts.
 
 #include <QtTest>
 #include <string_view>
@@ -30,17 +30,8 @@ private slots:
 void CatalogueTest::sizes_data() {
     QTest::addColumn<int>("actual");
     QTest::addColumn<int>("expected");
-    QTest::newRow("processor models") << int(RowCount(amdFamilies) + RowCount(intelFamilies)) << 143;
     QTest::newRow("AMD families") << int(amdFamilies.size()) << 8;
     QTest::newRow("Intel families") << int(intelFamilies.size()) << 4;
-    QTest::newRow("Intel Core 2") << int(intelCore2.size()) << 50;
-    QTest::newRow("NVIDIA models") << int(RowCount(nvidiaSeries)) << 58;
-    QTest::newRow("ATI models") << int(RowCount(atiSeries)) << 38;
-    // Five reachable entries; a sixth was never in the list.
-    QTest::newRow("GeForce 5xx") << int(geForce5xx.size()) << 5;
-    QTest::newRow("memory types") << int(memoryTypes.size()) << 8;
-    QTest::newRow("disk types") << int(diskTypes.size()) << 10;
-    QTest::newRow("optical types") << int(opticalTypes.size()) << 9;
     QTest::newRow("counts") << int(countEntries.size()) << 4;
     QTest::newRow("percentages") << int(percentEntries.size()) << 21;
     QTest::newRow("fan counts") << int(fanEntries.size()) << 5;

@@ -23,8 +23,9 @@ void Project1Test::scenario_data() {
         << "shown: yes\nicon: 16x16 32x32 48x48 128x128\nstyle: windows\n";
     QTest::newRow("an Exception escaping window creation") << "exception"
                                                            << "message: [Окно не создано]\n";
-    QTest::newRow("any other error escaping window creation") << "foreign"
-                                                              << "message: []\n";
+    QTest::newRow("a std::exception escaping window creation")
+        << "foreign"
+        << "message: [Внутренняя ошибка программы\n\nstd::bad_alloc]\n";
     QTest::newRow("an error inside a handler does not end the program")
         << "handler-error"
         << "still running: yes\nmessage: [\"x\" — не целое число]\n";

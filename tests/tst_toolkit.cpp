@@ -219,8 +219,10 @@ void ToolkitTest::handlerErrors_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("an Exception shows its message")
         << Thrower([] { throw EConvertError("\"x\" — не целое число"); }) << "\"x\" — не целое число";
-    QTest::newRow("anything else shows an empty message")
-        << Thrower([] { throw std::runtime_error("not ours"); }) << "";
+    QTest::newRow("a std::exception shows an internal error and its text")
+        << Thrower([] { throw std::runtime_error("not ours"); }) << "Внутренняя ошибка программы\n\nnot ours";
+    QTest::newRow("anything else shows an internal error")
+        << Thrower([] { throw 42; }) << "Внутренняя ошибка программы";
 }
 
 // The error is shown once, and the window goes on answering.

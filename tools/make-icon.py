@@ -53,7 +53,7 @@ def png(size):
 
 
 if __name__ == "__main__":
-    out = Path(sys.argv[1] if len(sys.argv) > 1 else "ui/icons")
+    out = Path(sys.argv[1] if len(sys.argv) > 1 else "ui/toolkit/icons")
     out.mkdir(parents=True, exist_ok=True)
     for size in (16, 32, 48, 128):
         (out / f"ostrel-{size}.png").write_bytes(png(size))

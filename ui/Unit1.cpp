@@ -11,6 +11,7 @@
 #include "Announce.h"
 #include "Breakdown.h"
 #include "Converter.h"
+#include "Dispatch.h"
 #include "ProjectContact.h"
 #include "ShowWatts.h"
 #include "StrToInt.h"
@@ -68,7 +69,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     // Ctrl+C copies the report only where no text field takes it for its own text.
     auto* copyReport = new QAction(QStringLiteral("Копировать отчёт"), this);
     copyReport->setShortcut(QKeySequence::Copy);
-    connect(copyReport, &QAction::triggered, this, &TForm1::CopyReport);
+    connect(copyReport, &QAction::triggered, this, [this] { Dispatch([this] { CopyReport(); }); });
     addAction(copyReport);
     // The corner mark answers only to the pointer; this is its way in from the keyboard.
     developers = new QAction(QStringLiteral("Разработчики"), this);
@@ -78,7 +79,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     setContextMenuPolicy(Qt::ActionsContextMenu);
     // The menu key opens the context menu by itself; Shift+F10 is its other key.
     connect(new QShortcut(Qt::SHIFT | Qt::Key_F10, this), &QShortcut::activated, this,
-            &TForm1::ShowContextMenu);
+            [this] { Dispatch([this] { ShowContextMenu(); }); });
 }
 
 TForm1::~TForm1() = default;
@@ -132,20 +133,14 @@ void TForm1::ShowFamily(const ListRow& row) {
 void TForm1::StoreFigure(const ListRow& row) {
     const int index = (ui.get()->*row.list)->ItemIndex();
     std::int32_t& field = row.field(power);
-    switch (row.mapping) {
-        case Mapping::CatalogueRow:
-            // No row for the index (the user typed into the list) keeps the last pick's watts.
-            if (const CatalogueRow* pick = RowAt(row.rows, index)) {
-                field = pick->watts;
-                row.name(picked) = pick->text;
-            }
-            break;
-        case Mapping::IndexPlusOne:
-            field = CountAt(index);
-            break;
-        case Mapping::Index:
-            field = AmountAt(index);
-            break;
+    if (const Catalogue* catalogue = std::get_if<Catalogue>(&row.entries)) {
+        // No row for the index (the user typed into the list) keeps the last pick's watts.
+        if (const CatalogueRow* pick = RowAt(*catalogue, index)) {
+            field = pick->watts;
+            row.name(picked) = pick->text;
+        }
+    } else {
+        field = row.numberAt(index);
     }
     RefreshDisplay(row.category);
 }

@@ -6,7 +6,9 @@
 // handling: Qt's own code is not written to be unwound, so nothing of Qt's that
 // is half done when the error is raised (an event being delivered, a signal being
 // emitted) would be put right on the way out. Every handler is therefore called
-// through Dispatch from our own widget code, and no error leaves it.
+// through Dispatch: the toolkit's controls raise their Change and Click through
+// it, and a form calls the handlers it connects to Qt's own signals (an action,
+// a shortcut) through it. No error leaves it.
 
 #include "Exception.h"
 #include "TApplication.h"
@@ -18,6 +20,6 @@ void Dispatch(Handler&& handler) noexcept {
     } catch (const Exception& error) {
         Application->ShowException(error);
     } catch (...) {
-        Application->ShowException(Exception(QString()));
+        Application->ShowException(InternalError(std::current_exception()));
     }
 }

@@ -4,6 +4,6 @@
 QIcon ProgramIcon() {
     QIcon icon;
     for (int size : {16, 32, 48, 128})
-        icon.addFile(QStringLiteral(":/icons/program-%1.png").arg(size), QSize(size, size));
+        icon.addFile(QStringLiteral(":/icons/ostrel-%1.png").arg(size), QSize(size, size));
     return icon;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Text to whole number, the rule StrToInt applies. Plain C++, no Qt: the fuzzer
-// builds it on its own.
+// What the converter takes for a whole number: the rule the window's StrToInt
+// applies to its two fields. Free of any window, so the fuzzer runs it alone.
 
 #include <cstdint>
 #include <optional>
