@@ -74,7 +74,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     // The corner mark answers only to the pointer; this is its way in from the keyboard.
     developers = new QAction(QStringLiteral("Разработчики"), this);
     developers->setCheckable(true);
-    connect(developers, &QAction::triggered, this, &TForm1::Label16Click);
+    connect(developers, &QAction::triggered, this, [this] { Dispatch([this] { Label16Click(); }); });
     addAction(developers);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     // The menu key opens the context menu by itself; Shift+F10 is its other key.
