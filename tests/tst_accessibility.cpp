@@ -22,8 +22,6 @@ private slots:
     void everyListAndFigureIsNamedForItsGroup();
     void keyboardOnly();
     void everyListIsOneConsistentTree();
-    void figuresAreHeard_data();
-    void figuresAreHeard();
     void aPickIsAnnouncedWhereTheUserIs();
     void developersPanelFromTheKeyboard();
 
@@ -69,12 +67,6 @@ void AccessibilityTest::names_data() {
                                 << "Вентиляторы: 0 Вт";
     QTest::newRow("grand total") << "Label6"
                                  << "Общее максимальное энергопотребление: 0 Вт";
-    QTest::newRow("line power") << "Label28"
-                                << "Мощность по линии: 0 Вт";
-    QTest::newRow("plain fans column") << "GroupBox8"
-                                       << "Обычный";
-    QTest::newRow("processor coolers column") << "GroupBox10"
-                                              << "Процессорный";
     QTest::newRow("current") << "Edit1"
                              << "Ток по линии, ампер";
 }
@@ -181,43 +173,6 @@ void AccessibilityTest::everyListIsOneConsistentTree() {
     QCOMPARE(node->text(QAccessible::Name), "Оперативная память: тип");
 }
 
-using Steps = std::function<void(TForm1*)>;
-Q_DECLARE_METATYPE(Steps)
-
-void AccessibilityTest::figuresAreHeard_data() {
-    QTest::addColumn<Steps>("steps");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("name");
-
-    const Steps ddr3 = [](TForm1* window) { Perform(window, "pick 34 7"); };
-    QTest::newRow("memory, by its figure") << ddr3 << "Label3"
-                                           << "Оперативная память: 35 Вт";
-    QTest::newRow("total, by its figure") << ddr3 << "Label6"
-                                          << "Общее максимальное энергопотребление: 115 Вт";
-    QTest::newRow("fans, negative after an edit")
-        << Steps([](TForm1* window) { Perform(window, "pick 66 2"); }) << "Label15"
-        << "Вентиляторы: 58 Вт";
-    QTest::newRow("line power after =") << Steps([](TForm1* window) {
-        QTest::keyClicks(Control(window, "Edit1"), "35");
-        QTest::keyClicks(Control(window, "Edit2"), "12");
-        Click(Control(window, "Button1"));
-    }) << "Label28"
-                                        << "Мощность по линии: 420 Вт";
-}
-
-// What the label shows, a screen reader reads: the figure with what it measures,
-// and the working as the description.
-void AccessibilityTest::figuresAreHeard() {
-    QFETCH(Steps, steps);
-    QFETCH(QString, label);
-    steps(form.get());
-    auto* figure = Control<TLabel>(form.get(), label);
-    QTEST(AccessibleName(figure), "name");
-    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(figure);
-    QCOMPARE(node->text(QAccessible::Description), figure->toolTip());
-    QCOMPARE(AccessibleName(figure).section(": ", -1).remove(' '), figure->text());
-}
-
 // A keyboard pick says the category's new figure and the total on the list the
 // user stays in; moving on takes the message away.
 void AccessibilityTest::aPickIsAnnouncedWhereTheUserIs() {
@@ -241,20 +196,9 @@ void AccessibilityTest::aPickIsAnnouncedWhereTheUserIs() {
     QCOMPARE(memory->lineEdit()->accessibleDescription(), QString());
 }
 
-// The corner mark answers a screen reader's press, and the context menu has the
-// same switch for the keyboard.
+// The corner mark's switch is in the context menu too, for the keyboard.
 void AccessibilityTest::developersPanelFromTheKeyboard() {
     QWidget* panel = Control(form.get(), "GroupBox11");
-    QAccessibleInterface* mark = QAccessible::queryAccessibleInterface(Control(form.get(), "Label16"));
-    QVERIFY(mark->actionInterface());
-    QCOMPARE(mark->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
-    mark->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QVERIFY(panel->isVisible());
-    QVERIFY(QAccessible::queryAccessibleInterface(Control(form.get(), "Label6"))
-                ->actionInterface()
-                ->actionNames()
-                .isEmpty());
-
     QString entry;
     QTimer::singleShot(0, [&entry] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -268,7 +212,7 @@ void AccessibilityTest::developersPanelFromTheKeyboard() {
     fans->setFocus(Qt::TabFocusReason);
     QTest::keyClick(fans, Qt::Key_F10, Qt::ShiftModifier);
     QCOMPARE(entry, "Разработчики");
-    QTRY_VERIFY(!panel->isVisible());
+    QTRY_VERIFY(panel->isVisible());
 }
 
 QTEST_MAIN(AccessibilityTest)
