@@ -29,6 +29,8 @@ public:
     // What the list shows: the prompt, the entry picked or the text typed.
     QString Text() const;
 
+    void showPopup() override;
+
 signals:
     // Raised for the user's picks (a re-pick of the entry shown included) and for
     // every keystroke that edits the text; never for what the program does.
@@ -37,9 +39,6 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-public:
-    void showPopup() override;
 
 private:
     void Complete();
