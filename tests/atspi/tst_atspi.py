@@ -22,7 +22,7 @@ def check(condition, message):
         print("FAIL:", message, flush=True)
 
 
-def wait_for(found, what, seconds=10.0):
+def wait_for(found, what, seconds=60.0):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         if result := found():
@@ -49,16 +49,17 @@ def key(*keys):
 
 
 def tab_to(name):
+    # One Tab at a time, each heard before the next, as a listening user goes.
     for _ in range(60):
         if focus[0] is not None and focus[0].name == name:
             return focus[0]
+        before = focus[0]
         key("Tab")
+        wait_for(lambda: focus[0] is not before, "the focus to move on Tab")
     raise Failure(f"Tab never reached {name!r}")
 
 
-def run():
-    desktop = pyatspi.Registry.getDesktop(0)
-    app = wait_for(lambda: next((a for a in desktop if a is not None and a.name == "Ostrel"), None), "the window")
+def run(app):
     window = subprocess.run(["xdotool", "search", "--sync", "--name", "^Ostrel$"], capture_output=True,
                             text=True, check=True).stdout.split()[0]
     subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
@@ -101,9 +102,9 @@ def run():
     return 1 if failures else 0
 
 
-def drive(result):
+def drive(app, result):
     try:
-        result.append(run())
+        result.append(run(app))
     except Failure as failure:
         print("FAIL:", failure, flush=True)
     finally:
@@ -122,9 +123,18 @@ def on_name(event):
 
 
 if __name__ == "__main__":
+    desktop = pyatspi.Registry.getDesktop(0)
+    try:
+        found = wait_for(lambda: next((a for a in desktop if a is not None and a.name == "Ostrel"), None), "the window")
+    except Failure as failure:
+        sys.exit(f"FAIL: {failure}")
+    # Qt sends only the events someone listens for, and learns of a listener from
+    # the registry's notice: registered once the program is up, and given time to
+    # arrive, no event of the test is lost.
     pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
     pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
+    time.sleep(1)
     outcome = []
-    threading.Thread(target=drive, args=(outcome,), daemon=True).start()
+    threading.Thread(target=drive, args=(found, outcome), daemon=True).start()
     pyatspi.Registry.start()
     sys.exit(outcome[0] if outcome else 1)
