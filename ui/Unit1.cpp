@@ -156,7 +156,7 @@ void TForm1::RefreshDisplay(Category category) {
     TLabel* label = ui.get()->*categoryLabels[index];
     ShowWatts(label, power.*categorySubtotals[index]);
     label->SetExplanation(Lines(Working(category, power, picked)));
-    ShowSupplyCheck();
+    ShowSupplyCheck(total);
     // The figures are out of the user's way in the list: say them where the user is.
     Announce(label->accessibleName() + QStringLiteral(". ") + ui->Label6->accessibleName());
 }
@@ -167,11 +167,9 @@ void TForm1::CopyReport() {
     QGuiApplication::clipboard()->setText(QString::fromStdString(Report(power, picked, linePower)));
 }
 
-// Against the total as computed now: before the first pick nothing is stored, yet
-// the 80 W base already counts.
-void TForm1::ShowSupplyCheck() {
+void TForm1::ShowSupplyCheck(std::int32_t total) {
     if (!linePower) return;
-    ui->Label28->SetExplanation(QString::fromStdString(SupplyCheck(*linePower, Compute(power).grandTotal)));
+    ui->Label28->SetExplanation(QString::fromStdString(SupplyCheck(*linePower, total)));
 }
 
 // Where the keyboard is: over the control that has the focus.
@@ -193,7 +191,9 @@ void TForm1::Button1Click() {
     const std::int32_t volts = StrToInt(ui->Edit2->text());
     linePower = LinePower(amperes, volts);
     ShowWatts(ui->Label28, *linePower);
-    ShowSupplyCheck();
+    // Computed rather than read: before the first pick no total is stored, yet the
+    // 80 W base already counts.
+    ShowSupplyCheck(Compute(power).grandTotal);
     Announce(ui->Label28->accessibleName());
 }
 

@@ -121,7 +121,7 @@ private:
     void StoreFigure(const window::ListRow& row);
     void RefreshDisplay(Category category);
     void CopyReport();
-    void ShowSupplyCheck();
+    void ShowSupplyCheck(std::int32_t total);
     void ShowContextMenu();
 
     std::unique_ptr<Ui::TForm1> ui;
