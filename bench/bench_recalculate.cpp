@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "Breakdown.h"
 #include "PowerState.h"
 
 static void BM_Recalculate(benchmark::State& run) {

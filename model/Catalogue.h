@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string_view>
 
@@ -36,9 +35,4 @@ constexpr std::size_t RowCount(const Families& families) {
 constexpr const CatalogueRow* RowAt(Catalogue rows, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= rows.size()) return nullptr;
     return &rows[static_cast<std::size_t>(index)];
-}
-
-constexpr std::optional<std::int32_t> WattsAt(Catalogue rows, int index) {
-    if (const CatalogueRow* row = RowAt(rows, index)) return row->watts;
-    return std::nullopt;
 }

@@ -2,15 +2,11 @@
 #include "PowerState.h"
 
 #include "Breakdown.h"
+#include "Category.h"
 
-std::int32_t PowerState::Recalculate() {
+Breakdown PowerState::Recalculate() {
     const Breakdown figures = Compute(*this);
-    cpuTotal = figures.cpu.total;
-    gpuTotal = figures.gpu.total;
-    ramTotal = figures.ram.total;
-    hddTotal = figures.hdd.total;
-    opticalTotal = figures.optical.total;
-    fanTotal = figures.fans.total;
+    for (const CategoryRow& row : categories) this->*row.subtotal = figures.subtotals[row.category];
     grandTotal = figures.grandTotal;
-    return grandTotal;
+    return figures;
 }

@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 
+struct Breakdown;
+
 inline constexpr std::int32_t baseWatts = 80;  // in every total, whatever is picked
 
 inline constexpr int diskRows = 4;
@@ -48,7 +50,8 @@ struct PowerState {
     std::int32_t fanTotal = 0;
     std::int32_t grandTotal = 0;
 
-    // Stores the subtotals that Compute() (Breakdown.h) finds for the selections,
-    // every one from scratch, and returns the grand total.
-    std::int32_t Recalculate();
+    // Stores the subtotals and the grand total that Compute() (Breakdown.h) finds
+    // for the selections, every one from scratch, and returns all it found, so
+    // that whatever shows a figure or its working needs no computation of its own.
+    Breakdown Recalculate();
 };

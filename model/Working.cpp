@@ -9,59 +9,72 @@
 
 namespace {
 
+// The sizes supplies are sold in; a total needing more than the last is rounded up to a hundred.
+constexpr std::array<std::int32_t, 17> supplySizes{300, 350, 400,  450,  500,  550,  600,  650, 700,
+                                                   750, 850, 1000, 1200, 1300, 1500, 1600, 2000};
+
+// Indexed as the fan cells are: size = cell / 3, kind = cell % 3.
+constexpr std::array<std::string_view, 5> fanSizeNames{"80мм", "92мм", "120мм", "140мм", "200мм"};
+constexpr std::array<std::string_view, 3> fanKindNames{"обычный", "с LED", "процессорный"};
+static_assert(fanSizeNames.size() * fanKindNames.size() == fanCells);
+
 std::string Num(std::int64_t value) { return std::to_string(value); }
 
 std::string Watts(std::int64_t value) { return Num(value) + " Вт"; }
 
-// The figures all come from Compute(); the working only writes them down, next to
-// the selections they were computed from.
-std::vector<std::string> ProcessorWorking(const PowerState& state, const ProcessorFigures& cpu,
+std::string NonePicked(Category category) { return std::string(RowOf(category).nonePicked) + ": " + Watts(0); }
+
+// 64 bits, so that neither the reserve nor what follows from it can overflow.
+constexpr std::int64_t WithReserve(std::int32_t total) { return std::int64_t{total} + supplyReserveWatts; }
+
+std::vector<std::string> ProcessorWorking(const PowerState& state, const Breakdown& figures,
                                           std::string_view model) {
-    const std::int32_t watts = state.cpuWatts, percent = state.cpuOverclock;
-    if (watts == 0 && percent == 0) return {"Процессор не выбран: 0 Вт"};
-    return {model.empty() ? std::string("Процессор не выбран") : std::string(model),
-            Watts(watts) + ", разгон " + Num(percent) + " %: " + Num(watts) + " × " + Num(percent) +
-                " ÷ 200 = " + Num(cpu.share) + "; " + Num(cpu.share) + " + " + Num(watts) + " + " +
-                Num(percent) + " = " + Watts(cpu.total)};
+    const std::int32_t watts = state.cpuWatts, percent = state.cpuOverclock, share = figures.cpuShare;
+    if (watts == 0 && percent == 0) return {NonePicked(Category::Processor)};
+    return {model.empty() ? std::string(RowOf(Category::Processor).nonePicked) : std::string(model),
+            Watts(watts) + ", разгон " + Num(percent) + " %: " + Num(watts) + " × " + Num(percent) + " ÷ " +
+                Num(cpuOverclockDivisor) + " = " + Num(share) + "; " + Num(share) + " + " + Num(watts) + " + " +
+                Num(percent) + " = " + Watts(figures.subtotals[Category::Processor])};
 }
 
-std::vector<std::string> GraphicsWorking(const PowerState& state, const GraphicsFigures& gpu,
+std::vector<std::string> GraphicsWorking(const PowerState& state, const Breakdown& figures,
                                          std::string_view model) {
     const std::int32_t watts = state.gpuWatts, count = state.gpuCount, percent = state.gpuOverclock;
-    if (watts == 0) return {"Видеокарта не выбрана: 0 Вт"};
-    if (count == 0) return {std::string(model), "количество не выбрано: 0 Вт"};
-    return {std::string(model), Num(count) + " × " + Watts(watts) + " = " + Watts(gpu.allCards) +
-                                    ", разгон " + Num(percent) + " %: " + Num(gpu.allCards) + " × " +
-                                    Num(percent) + " ÷ 100 = " + Num(gpu.share) + "; " + Num(gpu.allCards) +
-                                    " + " + Num(gpu.share) + " = " + Watts(gpu.total)};
+    const std::int32_t allCards = figures.gpuAllCards, share = figures.gpuShare;
+    if (watts == 0) return {NonePicked(Category::Graphics)};
+    if (count == 0) return {std::string(model), "количество не выбрано: " + Watts(0)};
+    return {std::string(model), Num(count) + " × " + Watts(watts) + " = " + Watts(allCards) + ", разгон " +
+                                    Num(percent) + " %: " + Num(allCards) + " × " + Num(percent) + " ÷ " +
+                                    Num(gpuOverclockDivisor) + " = " + Num(share) + "; " + Num(allCards) +
+                                    " + " + Num(share) + " = " + Watts(figures.subtotals[Category::Graphics])};
 }
 
-std::vector<std::string> MemoryWorking(const PowerState& state, const MemoryFigures& ram,
-                                       std::string_view type) {
+std::vector<std::string> MemoryWorking(const PowerState& state, const Breakdown& figures, std::string_view type) {
     const std::int32_t watts = state.ramWatts, count = state.ramCount, percent = state.ramOverclock;
-    if (watts == 0) return {"Память не выбрана: 0 Вт"};
-    if (count == 0) return {std::string(type), "количество планок не выбрано: 0 Вт"};
-    return {std::string(type),
-            Num(count) + " × " + Watts(watts) + ", разгон " + Num(percent) + " %: " + Num(watts) + " × " +
-                Num(percent) + "² ÷ 800 = " + Num(ram.sharePerModule) + " на планку; (" + Num(watts) + " + " +
-                Num(ram.sharePerModule) + ") × " + Num(count) + " = " + Watts(ram.total)};
+    const std::int32_t share = figures.ramSharePerModule;
+    if (watts == 0) return {NonePicked(Category::Memory)};
+    if (count == 0) return {std::string(type), "количество планок не выбрано: " + Watts(0)};
+    return {std::string(type), Num(count) + " × " + Watts(watts) + ", разгон " + Num(percent) + " %: " +
+                                   Num(watts) + " × " + Num(percent) + "² ÷ " + Num(ramOverclockDivisor) + " = " +
+                                   Num(share) + " на планку; (" + Num(watts) + " + " + Num(share) + ") × " +
+                                   Num(count) + " = " + Watts(figures.subtotals[Category::Memory])};
 }
 
 // One line per row or cell that counts, then, where two or more count, their sum:
 // the working ends on the figure the label shows.
 template <std::size_t Rows, typename NameOf>
-std::vector<std::string> RowsWorking(const RowFigures<Rows>& figures,
-                                     const std::array<std::int32_t, Rows>& count, NameOf nameOf,
-                                     std::string_view noneLine) {
+std::vector<std::string> RowsWorking(Category category, const std::array<std::int32_t, Rows>& watts,
+                                     const std::array<std::int32_t, Rows>& count, std::int32_t subtotal,
+                                     NameOf nameOf) {
     std::vector<std::string> lines;
     std::string sum;
     for (std::size_t row = 0; row < Rows; ++row) {
-        if (figures.each[row] == 0) continue;
-        lines.push_back(nameOf(row) + " × " + Num(count[row]) + " = " + Watts(figures.each[row]));
-        sum += (sum.empty() ? "" : " + ") + Num(figures.each[row]);
+        if (watts[row] == 0) continue;
+        lines.push_back(nameOf(row) + " × " + Num(count[row]) + " = " + Watts(watts[row]));
+        sum += (sum.empty() ? "" : " + ") + Num(watts[row]);
     }
-    if (lines.empty()) return {std::string(noneLine)};
-    if (lines.size() > 1) lines.push_back(sum + " = " + Watts(figures.total));
+    if (lines.empty()) return {NonePicked(category)};
+    if (lines.size() > 1) lines.push_back(sum + " = " + Watts(subtotal));
     return lines;
 }
 
@@ -75,12 +88,6 @@ std::string FanCellName(std::size_t cell) {
            std::string(fanKindNames[cell % fanKindNames.size()]);
 }
 
-// Indexed by Category, as the captions are.
-std::array<std::int32_t, 6> Subtotals(const Breakdown& figures) {
-    return {figures.cpu.total, figures.gpu.total,     figures.ram.total,
-            figures.hdd.total, figures.optical.total, figures.fans.total};
-}
-
 // Whole percent, rounded up; `part` is a 32-bit figure, so 100 × part cannot overflow.
 std::int64_t PercentRoundedUp(std::int32_t part, std::int64_t whole) {
     const std::int64_t hundredfold = std::int64_t{part} * 100;
@@ -89,44 +96,44 @@ std::int64_t PercentRoundedUp(std::int32_t part, std::int64_t whole) {
 
 }  // namespace
 
-std::vector<std::string> Working(Category category, const PowerState& state, const PickedNames& names) {
-    const Breakdown figures = Compute(state);
+std::vector<std::string> Working(Category category, const PowerState& selections, const Breakdown& figures,
+                                 const PickedNames& names) {
+    const std::int32_t subtotal = figures.subtotals[category];
     switch (category) {
         case Category::Processor:
-            return ProcessorWorking(state, figures.cpu, names.cpuModel);
+            return ProcessorWorking(selections, figures, names.cpuModel);
         case Category::Graphics:
-            return GraphicsWorking(state, figures.gpu, names.gpuModel);
+            return GraphicsWorking(selections, figures, names.gpuModel);
         case Category::Memory:
-            return MemoryWorking(state, figures.ram, names.ramType);
+            return MemoryWorking(selections, figures, names.ramType);
         case Category::Disks:
-            return RowsWorking(figures.hdd, state.hddCount, RowNames(names.hddType),
-                               "Диски не выбраны: 0 Вт");
+            return RowsWorking(category, figures.hddRowWatts, selections.hddCount, subtotal,
+                               RowNames(names.hddType));
         case Category::Optical:
-            return RowsWorking(figures.optical, state.opticalCount, RowNames(names.opticalType),
-                               "Приводы не выбраны: 0 Вт");
+            return RowsWorking(category, figures.opticalRowWatts, selections.opticalCount, subtotal,
+                               RowNames(names.opticalType));
         case Category::Fans:
-            return RowsWorking(figures.fans, state.fanCount, FanCellName, "Вентиляторы не выбраны: 0 Вт");
+            return RowsWorking(category, figures.fanCellWatts, selections.fanCount, subtotal, FanCellName);
     }
     return {};
 }
 
-std::vector<std::string> TotalWorking(const PowerState& state) {
-    const Breakdown figures = Compute(state);
+std::vector<std::string> TotalWorking(const Breakdown& figures) {
     const std::int32_t total = figures.grandTotal;
+    std::string sum = "Основа " + Watts(baseWatts);
+    for (const CategoryRow& row : categories)
+        sum += " + " + std::string(row.shortName) + " " + Num(figures.subtotals[row.category]);
     return {
-        "Основа " + Watts(baseWatts) + " + процессор " + Num(figures.cpu.total) + " + видеокарта " +
-            Num(figures.gpu.total) + " + память " + Num(figures.ram.total) + " + диски " +
-            Num(figures.hdd.total) + " + приводы " + Num(figures.optical.total) + " + вентиляторы " +
-            Num(figures.fans.total) + " = " + Watts(total),
+        sum + " = " + Watts(total),
         "Блок питания: " + Num(total) + " + " + Watts(supplyReserveWatts) + " запаса = " +
-            Watts(std::int64_t{total} + supplyReserveWatts) + " → " + Watts(SuggestedSupply(total)),
-        "Ток по линии 12 В: " + Num(total) + " ÷ 12 → " + Num(TwelveVoltAmperes(total)) + " А",
+            Watts(WithReserve(total)) + " → " + Watts(SuggestedSupply(total)),
+        "Ток по линии " + Num(supplyLineVolts) + " В: " + Num(total) + " ÷ " + Num(supplyLineVolts) + " → " +
+            Num(TwelveVoltAmperes(total)) + " А",
     };
 }
 
 std::int32_t SuggestedSupply(std::int32_t total) {
-    // Wide enough that the reserve and the rounding cannot overflow.
-    const std::int64_t needed = std::int64_t{total} + supplyReserveWatts;
+    const std::int64_t needed = WithReserve(total);
     const auto size = std::lower_bound(supplySizes.begin(), supplySizes.end(), needed);
     if (size != supplySizes.end()) return *size;
     const std::int64_t hundreds = (needed + 99) / 100 * 100;
@@ -136,7 +143,7 @@ std::int32_t SuggestedSupply(std::int32_t total) {
 
 std::int32_t TwelveVoltAmperes(std::int32_t total) {
     // Written without total + 11 so that the largest totals cannot overflow.
-    return total / 12 + (total % 12 > 0 ? 1 : 0);
+    return total / supplyLineVolts + (total % supplyLineVolts > 0 ? 1 : 0);
 }
 
 // Every difference is taken in 64 bits: the line's power can reach 2^62.
@@ -146,7 +153,7 @@ std::string SupplyCheck(std::int64_t linePower, std::int32_t total) {
     const std::int64_t margin = linePower - total;
     if (margin < 0)
         return line + "не хватает " + Watts(-margin) + ", с запасом " + Watts(supplyReserveWatts) + " — " +
-               Watts(supplyReserveWatts - margin);
+               Watts(WithReserve(total) - linePower);
     const std::string load = "нагрузка " + Num(PercentRoundedUp(total, linePower)) + " %";
     if (margin < supplyReserveWatts)
         return line + "хватает, но запас " + Watts(margin) + " меньше " + Watts(supplyReserveWatts) + ", " +
@@ -154,21 +161,20 @@ std::string SupplyCheck(std::int64_t linePower, std::int32_t total) {
     return line + "хватает, запас " + Watts(margin) + ", " + load;
 }
 
-std::string Report(const PowerState& state, const PickedNames& names, std::optional<std::int64_t> linePower) {
-    const Breakdown figures = Compute(state);
-    const std::array<std::int32_t, 6> subtotals = Subtotals(figures);
+// Each category's subtotal once: its working already ends on it.
+std::string Report(const PowerState& selections, const Breakdown& figures, const PickedNames& names,
+                   std::optional<std::int64_t> linePower) {
     std::string report = "Ostrel: расчёт мощности\n";
-    for (std::size_t index = 0; index < categoryCaptions.size(); ++index) {
-        const auto category = static_cast<Category>(index);
-        report += std::string(categoryCaptions[index]) + " (" + Watts(subtotals[index]) + "): ";
-        const std::vector<std::string> lines = Working(category, state, names);
+    for (const CategoryRow& row : categories) {
+        report += std::string(row.caption) + ": ";
+        const std::vector<std::string> lines = Working(row.category, selections, figures, names);
         for (std::size_t line = 0; line < lines.size(); ++line) {
             if (line > 0) report += "; ";
             report += lines[line];
         }
         report += '\n';
     }
-    for (const std::string& line : TotalWorking(state)) report += line + '\n';
+    for (const std::string& line : TotalWorking(figures)) report += line + '\n';
     if (linePower) report += SupplyCheck(*linePower, figures.grandTotal) + '\n';
     return report;
 }

@@ -14,17 +14,9 @@
 #include <QtTest>
 #include <memory>
 
+#include "TApplication.h"
 #include "TComboBox.h"
 #include "TLabel.h"
-
-// A window, shown and ready for the user; empty if it never appeared.
-template <typename Window>
-std::unique_ptr<Window> OpenWindow() {
-    auto form = std::make_unique<Window>();
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get())) form.reset();
-    return form;
-}
 
 template <typename Widget = QWidget>
 Widget* Control(const QWidget* window, const QString& name) {
@@ -35,6 +27,12 @@ Widget* Control(const QWidget* window, const QString& name) {
 
 inline TComboBox* List(const QWidget* window, int number) {
     return Control<TComboBox>(window, QStringLiteral("ComboBox%1").arg(number));
+}
+
+// What a list shows: its prompt until it is first shown and builds its text field,
+// then the field's text, which is the prompt, the entry picked or the text typed.
+inline QString ShownText(const TComboBox* list) {
+    return list->lineEdit() ? list->lineEdit()->text() : list->Prompt();
 }
 
 inline QString Caption(const QWidget* window, const QString& label) {
@@ -103,3 +101,35 @@ public:
 private:
     QTimer poll_;
 };
+
+// The fixture the window tests share: the look the window was designed in, and
+// before each test function a window of its own, shown, active and ready for the
+// user's keys; it is gone after the function, whatever the function left open.
+class WindowFixture : public QObject {
+    Q_OBJECT
+
+protected:
+    using Open = std::unique_ptr<QWidget> (*)();
+    explicit WindowFixture(Open open) : open_(open) {}
+
+    std::unique_ptr<QWidget> form;
+
+protected slots:
+    void initTestCase() { ApplyDesignedLook(); }
+    void init() {
+        form = open_();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+private:
+    Open open_;
+};
+
+template <typename Window>
+std::unique_ptr<QWidget> Make() {
+    return std::make_unique<Window>();
+}

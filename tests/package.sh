@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package, checks what it holds and what it depends on, validates
-# its desktop entry and metainfo, runs lintian over it, unpacks it into a scratch
-# root and starts the program from there: still running after a few seconds, it is
-# then ended.
-# Usage: tests/package.sh BUILD_DIR VERSION CONTACT
+# Builds the Debian package with scripts/package, as it is shipped, checks what it
+# holds and what it depends on, validates its desktop entry and metainfo, runs
+# lintian over it, unpacks it into a scratch root and starts the program from
+# there: still running after a few seconds, it is then ended.
+# Usage: tests/package.sh SOURCE_DIR VERSION CONTACT
 set -euo pipefail
-build=$1 version=$2 contact=$3
-cd "$build"
-cpack -G DEB >/dev/null
-deb=$(ls -t ostrel_*.deb | head -n 1)
+source=$1 version=$2 contact=$3
+"$source/scripts/package" >/dev/null
+deb=$(ls -t "$source"/build/release/ostrel_*.deb | head -n 1)
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"

@@ -5,28 +5,29 @@
 #include <QMenu>
 #include <QtTest>
 
-#include "TApplication.h"
+#include "Breakdown.h"
+#include "Category.h"
 #include "Unit1.h"
 #include "UserActions.h"
+#include "Working.h"
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public WindowFixture {
     Q_OBJECT
 
+public:
+    AccessibilityTest() : WindowFixture(Make<TForm1>) {}
+
 private slots:
-    void initTestCase() { ApplyDesignedLook(); }
-    void init();
-    void cleanup() { form.reset(); }
 
     void names_data();
     void names();
     void everyListAndFigureIsNamedForItsGroup();
+    void fanListsAreNamedAsTheWorkingNamesThem();
     void keyboardOnly();
     void everyListIsOneConsistentTree();
     void aPickIsAnnouncedWhereTheUserIs();
+    void aConversionIsAnnouncedWhereTheUserIs();
     void developersPanelFromTheKeyboard();
-
-private:
-    std::unique_ptr<TForm1> form;
 };
 
 namespace {
@@ -37,11 +38,6 @@ QString AccessibleName(QWidget* widget) {
 }
 
 }  // namespace
-
-void AccessibilityTest::init() {
-    form = OpenWindow<TForm1>();
-    QVERIFY(form);
-}
 
 void AccessibilityTest::names_data() {
     QTest::addColumn<QString>("control");
@@ -78,28 +74,47 @@ void AccessibilityTest::names() {
     QTEST(AccessibleName(widget), "name");
 }
 
+namespace {
+
+QString FromModel(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+QString CaptionOf(Category category) { return FromModel(RowOf(category).caption); }
+
+}  // namespace
+
 // Each list's name starts with what its group is about, so that a list heard out
-// of its place still says what it is for.
+// of its place still says what it is for; a figure is heard by the caption its
+// working and the report give it.
 void AccessibilityTest::everyListAndFigureIsNamedForItsGroup() {
-    const QMap<QString, QString> groupOf{
-        {"GroupBox1", "Процессор: "},          {"GroupBox2", "Видеокарта: "},
-        {"GroupBox3", "Оперативная память: "}, {"GroupBox4", "HDD, SSD: "},
-        {"GroupBox5", "Оптический привод: "},  {"GroupBox7", "Вентиляторы: "}};
-    QStringList named;
+    const QMap<QString, Category> groupOf{
+        {"GroupBox1", Category::Processor}, {"GroupBox2", Category::Graphics}, {"GroupBox3", Category::Memory},
+        {"GroupBox4", Category::Disks},     {"GroupBox5", Category::Optical},  {"GroupBox7", Category::Fans}};
+    const QMap<QString, Category> figureOf{{"Label1", Category::Processor}, {"Label2", Category::Graphics},
+                                           {"Label3", Category::Memory},    {"Label4", Category::Disks},
+                                           {"Label5", Category::Optical},   {"Label15", Category::Fans}};
+    QStringList named = figureOf.keys();
     for (int number = 1; number <= 69; ++number) named.append(QStringLiteral("ComboBox%1").arg(number));
-    named << "Label1"
-          << "Label2"
-          << "Label3"
-          << "Label4"
-          << "Label5"
-          << "Label15";
     for (const QString& name : named) {
         QWidget* widget = Control(form.get(), name);
         QWidget* group = widget->parentWidget();
         while (group && !groupOf.contains(group->objectName())) group = group->parentWidget();
         QVERIFY2(group, qPrintable(name));
-        QVERIFY2(AccessibleName(widget).startsWith(groupOf[group->objectName()]), qPrintable(name));
-        QVERIFY2(AccessibleName(widget).size() > groupOf[group->objectName()].size(), qPrintable(name));
+        const QString prefix = CaptionOf(groupOf[group->objectName()]) + ": ";
+        QVERIFY2(AccessibleName(widget).startsWith(prefix), qPrintable(name));
+        QVERIFY2(AccessibleName(widget).size() > prefix.size(), qPrintable(name));
+    }
+    for (auto figure = figureOf.cbegin(); figure != figureOf.cend(); ++figure)
+        QCOMPARE(Control<TLabel>(form.get(), figure.key())->Subject(), CaptionOf(figure.value()));
+}
+
+// A fan cell is heard by the name its line of working gives it.
+void AccessibilityTest::fanListsAreNamedAsTheWorkingNamesThem() {
+    for (int cell = 0; cell < fanCells; ++cell) {
+        PowerState state;
+        state.fanCount[std::size_t(cell)] = 1;
+        const std::string line = Working(Category::Fans, state, Compute(state), {}).front();
+        const QString name = FromModel(std::string_view(line).substr(0, line.find(" × ")));
+        QCOMPARE(AccessibleName(List(form.get(), 52 + cell)), CaptionOf(Category::Fans) + ": " + name);
     }
 }
 
@@ -117,7 +132,7 @@ void AccessibilityTest::keyboardOnly() {
     for (int step = 0; step < 8; ++step) QTest::keyClick(memory->view(), Qt::Key_Down);
     QTest::keyClick(memory->view(), Qt::Key_Return);
     QTRY_VERIFY(!memory->view()->isVisible());
-    QCOMPARE(memory->Text(), "DDR3 2400MHz");
+    QCOMPARE(ShownText(memory), "DDR3 2400MHz");
     QCOMPARE(Caption(form.get(), "Label3"), "35Вт");
     QCOMPARE(Caption(form.get(), "Label6"), "115Вт");
 }
@@ -152,9 +167,9 @@ void AccessibilityTest::everyListIsOneConsistentTree() {
 
         QAccessibleInterface* dropDown = node->child(0);
         QCOMPARE(dropDown->role(), QAccessible::List);
-        QCOMPARE(dropDown->childCount(), list->Count());
+        QCOMPARE(dropDown->childCount(), list->count());
         CheckChildren(dropDown, name + "/0");
-        for (int entry = 0; entry < list->Count(); ++entry)
+        for (int entry = 0; entry < list->count(); ++entry)
             QCOMPARE(dropDown->child(entry)->text(QAccessible::Name), list->itemText(entry));
 
         QAccessibleInterface* field = node->child(1);
@@ -194,6 +209,25 @@ void AccessibilityTest::aPickIsAnnouncedWhereTheUserIs() {
     QVERIFY(!memory->hasFocus());
     QCOMPARE(memory->accessibleDescription(), QString());
     QCOMPARE(memory->lineEdit()->accessibleDescription(), QString());
+}
+
+// "=" pressed from the keyboard: the line's power is said on the button, and
+// taken back when the user moves on.
+void AccessibilityTest::aConversionIsAnnouncedWhereTheUserIs() {
+    auto* current = Control<QLineEdit>(form.get(), "Edit1");
+    auto* button = Control(form.get(), "Button1");
+    current->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(current, "35");
+    QTest::keyClick(current, Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "12");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), button);
+    QTest::keyClick(button, Qt::Key_Space);
+    QCOMPARE(Caption(form.get(), "Label28"), "420Вт");
+    QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Description),
+             "Мощность по линии: 420 Вт");
+    QTest::keyClick(button, Qt::Key_Tab);
+    QCOMPARE(button->accessibleDescription(), QString());
 }
 
 // The corner mark's switch is in the context menu too, for the keyboard.

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Integrity of the catalogues: the sizes no static_assert pins, the rows whose exact text or figure is easy
-// to get wrong, and the lookup that turns a list's index into watts.
+// Integrity of the catalogues: the sizes no static_assert pins, and the rows whose exact text or figure is
+// easy to get wrong.
 
 #include <QtTest>
 #include <string_view>
 
-#include "Choices.h"
 #include "DriveCatalogue.h"
 #include "GraphicsCatalogue.h"
 #include "ProcessorCatalogue.h"
@@ -24,7 +23,6 @@ private slots:
     void namedRows();
     void everyRowHasTextAndPower();
     void dashesEntries();
-    void wattsAtIndex();
 };
 
 void CatalogueTest::sizes_data() {
@@ -32,9 +30,6 @@ void CatalogueTest::sizes_data() {
     QTest::addColumn<int>("expected");
     QTest::newRow("AMD families") << int(amdFamilies.size()) << 8;
     QTest::newRow("Intel families") << int(intelFamilies.size()) << 4;
-    QTest::newRow("counts") << int(countEntries.size()) << 4;
-    QTest::newRow("percentages") << int(percentEntries.size()) << 21;
-    QTest::newRow("fan counts") << int(fanEntries.size()) << 5;
 }
 
 void CatalogueTest::sizes() {
@@ -97,13 +92,6 @@ void CatalogueTest::dashesEntries() {
     QCOMPARE(graphicsVendors.front(), "ATI\\AMD"sv);
     QCOMPARE(diskTypes.back().text, "--------------------"sv);
     QCOMPARE(opticalTypes.back().text, "--------------------"sv);
-}
-
-void CatalogueTest::wattsAtIndex() {
-    QCOMPARE(WattsAt(geForce5xx, 0), std::optional<std::int32_t>(365));
-    QCOMPARE(WattsAt(geForce5xx, 4), std::optional<std::int32_t>(210));
-    QCOMPARE(WattsAt(geForce5xx, 5), std::nullopt);
-    QCOMPARE(WattsAt(geForce5xx, -1), std::nullopt);
 }
 
 QTEST_APPLESS_MAIN(CatalogueTest)

@@ -6,17 +6,16 @@
 #include <QClipboard>
 #include <QtTest>
 
-#include "TApplication.h"
 #include "Unit1.h"
 #include "UserActions.h"
 
-class ConverterWindowTest : public QObject {
+class ConverterWindowTest : public WindowFixture {
     Q_OBJECT
 
+public:
+    ConverterWindowTest() : WindowFixture(Make<TForm1>) {}
+
 private slots:
-    void initTestCase() { ApplyDesignedLook(); }
-    void init();
-    void cleanup() { form.reset(); }
 
     void convert_data();
     void convert();
@@ -28,13 +27,7 @@ private:
     // Replaces both fields' texts by typing and clicks "=".
     void Convert(const QString& amperes, const QString& volts);
 
-    std::unique_ptr<TForm1> form;
 };
-
-void ConverterWindowTest::init() {
-    form = OpenWindow<TForm1>();
-    QVERIFY(form);
-}
 
 void ConverterWindowTest::Convert(const QString& amperes, const QString& volts) {
     for (const auto& [name, text] : {std::pair{"Edit1", amperes}, std::pair{"Edit2", volts}}) {

@@ -9,16 +9,16 @@
 #include <QToolTip>
 #include <QtTest>
 
-#include "TApplication.h"
 #include "Unit1.h"
 #include "UserActions.h"
 
-class ReportTest : public QObject {
+class ReportTest : public WindowFixture {
     Q_OBJECT
 
+public:
+    ReportTest() : WindowFixture(Make<TForm1>) {}
+
 private slots:
-    void initTestCase() { ApplyDesignedLook(); }
-    void init();
     void cleanup();
 
     void tooltips_data();
@@ -32,7 +32,6 @@ private:
     // The tooltip a user sees after resting the pointer on the label.
     QString Hover(const QString& label);
 
-    std::unique_ptr<TForm1> form;
 };
 
 namespace {
@@ -42,12 +41,12 @@ const QStringList x6 = {"pick 1 0", "pick 2 1", "pick 5 0"};
 
 const QString report1100TAndFourSata =
     "Ostrel: расчёт мощности\n"
-    "Процессор (125 Вт): 1100T; 125 Вт, разгон 0 %: 125 × 0 ÷ 200 = 0; 0 + 125 + 0 = 125 Вт\n"
-    "Видеокарта (0 Вт): Видеокарта не выбрана: 0 Вт\n"
-    "Оперативная память (0 Вт): Память не выбрана: 0 Вт\n"
-    "HDD, SSD (40 Вт): SATA × 4 = 40 Вт\n"
-    "Оптический привод (0 Вт): Приводы не выбраны: 0 Вт\n"
-    "Вентиляторы (0 Вт): Вентиляторы не выбраны: 0 Вт\n"
+    "Процессор: 1100T; 125 Вт, разгон 0 %: 125 × 0 ÷ 200 = 0; 0 + 125 + 0 = 125 Вт\n"
+    "Видеокарта: Видеокарта не выбрана: 0 Вт\n"
+    "Оперативная память: Память не выбрана: 0 Вт\n"
+    "HDD, SSD: SATA × 4 = 40 Вт\n"
+    "Оптический привод: Приводы не выбраны: 0 Вт\n"
+    "Вентиляторы: Вентиляторы не выбраны: 0 Вт\n"
     "Основа 80 Вт + процессор 125 + видеокарта 0 + память 0 + диски 40 + приводы 0 + вентиляторы 0 = 245 Вт\n"
     "Блок питания: 245 + 50 Вт запаса = 295 Вт → 300 Вт\n"
     "Ток по линии 12 В: 245 ÷ 12 → 21 А\n";
@@ -60,23 +59,16 @@ QStringList Shown(const QWidget* window) {
         shown << Caption(window, label);
     for (int number = 1; number <= 69; ++number) {
         const TComboBox* list = List(window, number);
-        shown << list->Text() + (list->isVisible() ? "+" : "-") + QString::number(list->ItemIndex());
+        shown << ShownText(list) + (list->isVisible() ? "+" : "-") + QString::number(list->ItemIndex());
     }
     return shown;
 }
 
 }  // namespace
 
-void ReportTest::init() {
-    form = OpenWindow<TForm1>();
-    QVERIFY(form);
-    form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
-}
-
 void ReportTest::cleanup() {
     QToolTip::hideText();
-    form.reset();
+    WindowFixture::cleanup();
 }
 
 QString ReportTest::Hover(const QString& name) {
@@ -177,7 +169,7 @@ void ReportTest::aLabelNotYetRefreshedHasNoWorking() {
 }
 
 // Copies the report as a user does; gives the context menu's entry it picked, if any.
-using Copy = std::function<QString(TForm1*)>;
+using Copy = std::function<QString(QWidget*)>;
 Q_DECLARE_METATYPE(Copy)
 
 namespace {
@@ -203,20 +195,20 @@ void ReportTest::copy_data() {
     QTest::addColumn<Copy>("copy");
     QTest::addColumn<QString>("menuEntry");
 
-    QTest::newRow("Ctrl+C on the button") << Copy([](TForm1* window) {
+    QTest::newRow("Ctrl+C on the button") << Copy([](QWidget* window) {
         auto* button = Control(window, "Button1");
         button->setFocus(Qt::TabFocusReason);
         QTest::keyClick(button, Qt::Key_C, Qt::ControlModifier);
         return QString();
     }) << "";
-    QTest::newRow("context menu over a label") << Copy([](TForm1* window) {
+    QTest::newRow("context menu over a label") << Copy([](QWidget* window) {
         const auto entry = PickFromContextMenu();
         auto* label = Control(window, "Label8");
         QContextMenuEvent press(QContextMenuEvent::Mouse, QPoint(2, 2), label->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(label, &press);
         return *entry;
     }) << "Копировать отчёт";
-    QTest::newRow("Shift+F10 in a list") << Copy([](TForm1* window) {
+    QTest::newRow("Shift+F10 in a list") << Copy([](QWidget* window) {
         const auto entry = PickFromContextMenu();
         TComboBox* fans = List(window, 52);
         fans->setFocus(Qt::TabFocusReason);

@@ -8,7 +8,6 @@
 #include "GraphicsCatalogue.h"
 #include "PowerState.h"
 #include "ProcessorCatalogue.h"
-#include "TApplication.h"
 #include "Unit1.h"
 #include "UserActions.h"
 
@@ -27,13 +26,13 @@ const QList<int> cascadeLists = [] {
 using Families = std::span<const Family>;
 Q_DECLARE_METATYPE(Families)
 
-class SelectionsTest : public QObject {
+class SelectionsTest : public WindowFixture {
     Q_OBJECT
 
+public:
+    SelectionsTest() : WindowFixture(Make<TForm1>) {}
+
 private slots:
-    void initTestCase() { ApplyDesignedLook(); }
-    void init();
-    void cleanup() { form.reset(); }
 
     void scenario_data();
     void scenario();
@@ -48,13 +47,7 @@ private slots:
 private:
     void WalkModels(const Family& family, TComboBox* list, const char* figure);
 
-    std::unique_ptr<TForm1> form;
 };
-
-void SelectionsTest::init() {
-    form = OpenWindow<TForm1>();
-    QVERIFY(form);
-}
 
 void SelectionsTest::scenario_data() {
     QTest::addColumn<QStringList>("actions");
@@ -192,7 +185,7 @@ void SelectionsTest::scenario() {
         const QString name = pair.section('=', 0, 0);
         const QString text = pair.section('=', 1);
         if (auto* list = qobject_cast<TComboBox*>(Control(form.get(), name)))
-            QCOMPARE(list->Text(), text);
+            QCOMPARE(ShownText(list), text);
         else
             QCOMPARE(Caption(form.get(), name), text);
     }
@@ -205,10 +198,10 @@ void SelectionsTest::WalkModels(const Family& family, TComboBox* list, const cha
     list->setFocus();
     for (const CatalogueRow& row : family.models) {
         QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(list->Text(), QString::fromUtf8(row.text.data(), qsizetype(row.text.size())));
+        QCOMPARE(ShownText(list), QString::fromUtf8(row.text.data(), qsizetype(row.text.size())));
         QCOMPARE(Caption(form.get(), figure), QStringLiteral("%1Вт").arg(row.watts));
     }
-    QCOMPARE(list->Count(), qsizetype(family.models.size()));
+    QCOMPARE(list->count(), qsizetype(family.models.size()));
 }
 
 void SelectionsTest::everyModel_data() {
@@ -276,8 +269,8 @@ void SelectionsTest::cascadeKeepsPicksWhileHidden() {
     Pick(List(form.get(), 16), 1);
     Pick(List(form.get(), 16), 0);
     Pick(List(form.get(), 18), 1);
-    QCOMPARE(List(form.get(), 28)->Text(), "Radeon HD 5450");
-    QCOMPARE(List(form.get(), 18)->Text(), "Серия 5xxx");
+    QCOMPARE(ShownText(List(form.get(), 28)), "Radeon HD 5450");
+    QCOMPARE(ShownText(List(form.get(), 18)), "Серия 5xxx");
     QCOMPARE(Caption(form.get(), "Label2"), "20Вт");
 }
 

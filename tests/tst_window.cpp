@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window as the user first sees it, the developers panel, and how figures are written.
 
+#include <QAction>
 #include <QGroupBox>
 #include <QtTest>
 #include <climits>
 
 #include "ProjectContact.h"
 #include "ShowWatts.h"
-#include "TApplication.h"
 #include "Unit1.h"
 #include "UserActions.h"
 
-class WindowTest : public QObject {
+class WindowTest : public WindowFixture {
     Q_OBJECT
 
+public:
+    WindowTest() : WindowFixture(Make<TForm1>) {}
+
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
 
     void window();
     void controls_data();
@@ -37,17 +37,7 @@ private slots:
     void figureGrowsToTheRight();
 
 private:
-    std::unique_ptr<TForm1> form;
 };
-
-void WindowTest::initTestCase() { ApplyDesignedLook(); }
-
-void WindowTest::init() {
-    form = OpenWindow<TForm1>();
-    QVERIFY(form);
-}
-
-void WindowTest::cleanup() { form.reset(); }
 
 void WindowTest::window() {
     QCOMPARE(form->objectName(), "Form1");
@@ -155,7 +145,7 @@ void WindowTest::controls() {
     else if (auto* label = qobject_cast<QLabel*>(control))
         text = label->text();
     else if (auto* list = qobject_cast<TComboBox*>(control))
-        text = list->Text();
+        text = ShownText(list);
     else if (auto* edit = qobject_cast<QLineEdit*>(control))
         text = edit->text();
     else if (auto* button = qobject_cast<QPushButton*>(control))
@@ -168,9 +158,7 @@ void WindowTest::everyListShowsItsPromptWithNothingSelected() {
         TComboBox* list = List(form.get(), number);
         QVERIFY(list);
         QCOMPARE(list->ItemIndex(), -1);
-        QCOMPARE(list->Text(), list->Prompt());
         QVERIFY2(!list->Prompt().isEmpty(), qPrintable(list->objectName()));
-        QVERIFY2(list->Count() > 0, qPrintable(list->objectName()));
     }
 }
 
@@ -191,7 +179,7 @@ void WindowTest::everyShownListIsComplete() {
         QVERIFY2(list->isEditable(), qPrintable(list->objectName()));
         QCOMPARE(list->lineEdit()->text(), list->Prompt());
         QCOMPARE(list->lineEdit()->cursorPosition(), 0);
-        QCOMPARE(list->count(), list->Count());
+        QVERIFY2(list->count() > 0, qPrintable(list->objectName()));
         QCOMPARE(list->currentIndex(), -1);
         QVERIFY2(!list->lineEdit()->completer(), qPrintable(list->objectName()));
     }
@@ -283,18 +271,24 @@ void WindowTest::aClickedListKeepsItsPlaceInTheTabOrder() {
     QCOMPARE(QApplication::focusWidget(), List(form.get(), 69));
 }
 
+// The context menu's "Разработчики" is checked while the panel shows, however it
+// was shown.
 void WindowTest::developersPanelToggles() {
     QWidget* panel = Control(form.get(), "GroupBox11");
     QWidget* mark = Control(form.get(), "Label16");
     QVERIFY(panel && mark);
+    QAction* entry = nullptr;
+    for (QAction* action : form->findChildren<QAction*>())
+        if (action->text() == "Разработчики") entry = action;
+    QVERIFY(entry);
     QVERIFY(!panel->isVisible());
-    Click(mark);
-    QVERIFY(panel->isVisible());
+    QVERIFY(!entry->isChecked());
+    for (const bool shown : {true, false, true}) {
+        Click(mark);
+        QCOMPARE(panel->isVisible(), shown);
+        QCOMPARE(entry->isChecked(), shown);
+    }
     QCOMPARE(Caption(form.get(), "Label6"), "0Вт");
-    Click(mark);
-    QVERIFY(!panel->isVisible());
-    Click(mark);
-    QVERIFY(panel->isVisible());
 }
 
 void WindowTest::showWatts_data() {

@@ -27,9 +27,7 @@ namespace {
 // Where the window opens; it is not centred.
 constexpr QPoint windowPosition{191, 112};
 
-// Indexed by Category: the label of each category's subtotal.
-constexpr std::array<TLabel * Form::*, 6> categoryLabels{&Form::Label1, &Form::Label2, &Form::Label3,
-                                                         &Form::Label4, &Form::Label5, &Form::Label15};
+constexpr Breakdown nothingPicked = Compute(PowerState{});
 
 constexpr std::string_view TextOf(std::string_view text) { return text; }
 constexpr std::string_view TextOf(const CatalogueRow& row) { return row.text; }
@@ -56,7 +54,8 @@ QString Lines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TForm1>()), figures(nothingPicked) {
     ui->setupUi(this);
     ui->Label22->setText(QString::fromUtf8(projectContactAddress));
     FillLists();
@@ -145,31 +144,29 @@ void TForm1::StoreFigure(const ListRow& row) {
     RefreshDisplay(row.category);
 }
 
-// The total first, then the category: only these two labels change, and the
-// other categories' labels, and their working, stay right because their
-// subtotals did not move.
+// The figures are computed once, and everything that shows one is written from
+// them. Of the category labels only the refreshed category's changes: the others,
+// and their working, stay right because their subtotals did not move. The total
+// comes first, and with it what follows from it: its working and the supply check.
 void TForm1::RefreshDisplay(Category category) {
-    const std::int32_t total = power.Recalculate();
-    ShowWatts(ui->Label6, total);
-    ui->Label6->SetExplanation(Lines(TotalWorking(power)));
-    const auto index = static_cast<std::size_t>(category);
-    TLabel* label = ui.get()->*categoryLabels[index];
-    ShowWatts(label, power.*categorySubtotals[index]);
-    label->SetExplanation(Lines(Working(category, power, picked)));
-    ShowSupplyCheck(total);
+    figures = power.Recalculate();
+    ShowWatts(ui->Label6, figures.grandTotal);
+    ui->Label6->SetExplanation(Lines(TotalWorking(figures)));
+    TLabel* label = ui.get()->*FigureOf(category);
+    ShowWatts(label, power.*RowOf(category).subtotal);
+    label->SetExplanation(Lines(Working(category, power, figures, picked)));
+    ShowSupplyCheck();
     // The figures are out of the user's way in the list: say them where the user is.
     Announce(label->accessibleName() + QStringLiteral(". ") + ui->Label6->accessibleName());
 }
 
-// The report computes its figures from the selections, so the 80 W base counts
-// before the first pick, when no subtotal has been stored yet.
 void TForm1::CopyReport() {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(Report(power, picked, linePower)));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(Report(power, figures, picked, linePower)));
 }
 
-void TForm1::ShowSupplyCheck(std::int32_t total) {
+void TForm1::ShowSupplyCheck() {
     if (!linePower) return;
-    ui->Label28->SetExplanation(QString::fromStdString(SupplyCheck(*linePower, total)));
+    ui->Label28->SetExplanation(QString::fromStdString(SupplyCheck(*linePower, figures.grandTotal)));
 }
 
 // Where the keyboard is: over the control that has the focus.
@@ -191,9 +188,7 @@ void TForm1::Button1Click() {
     const std::int32_t volts = StrToInt(ui->Edit2->text());
     linePower = LinePower(amperes, volts);
     ShowWatts(ui->Label28, *linePower);
-    // Computed rather than read: before the first pick no total is stored, yet the
-    // 80 W base already counts.
-    ShowSupplyCheck(Compute(power).grandTotal);
+    ShowSupplyCheck();
     Announce(ui->Label28->accessibleName());
 }
 

@@ -9,16 +9,18 @@
 // the window's lists (WindowLists.h), which says what a change of it does. A
 // cascade list (vendor, family, series) shows the next list and hides its
 // siblings. A figure list turns its selected index into one number, stores it in
-// `power`, and RefreshDisplay recomputes every subtotal and writes the grand
-// total and that category's subtotal. The converter (Button1Click) works on its
-// own two fields; once it has given a line's power, the window compares it with
-// the total after every pick and every conversion.
+// `power`, and RefreshDisplay recomputes every figure once and writes the grand
+// total and that category's subtotal, with their working, from what it computed.
+// The converter (Button1Click) works on its own two fields; once it has given a
+// line's power, the window compares it with the total after every pick and every
+// conversion.
 
 #include <QWidget>
 #include <cstdint>
 #include <memory>
 #include <optional>
 
+#include "Breakdown.h"
 #include "Category.h"
 #include "PowerState.h"
 #include "Working.h"
@@ -121,11 +123,14 @@ private:
     void StoreFigure(const window::ListRow& row);
     void RefreshDisplay(Category category);
     void CopyReport();
-    void ShowSupplyCheck(std::int32_t total);
+    void ShowSupplyCheck();
     void ShowContextMenu();
 
     std::unique_ptr<Ui::TForm1> ui;
     PowerState power;
+    // What the last refresh computed; before the first, the figures of nothing
+    // picked, in which the 80 W base already counts.
+    Breakdown figures;
     PickedNames picked;
     QAction* developers = nullptr;  // shows or hides the developers panel, as Label16 does
     // What the converter showed last; none until a conversion has succeeded.

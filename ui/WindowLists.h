@@ -142,31 +142,46 @@ constexpr ListRow TypeList(List list, Catalogue types, Field field, NameSlot nam
             .category = category};
 }
 
+// A list of plain numbers: its entries, and the number each index stands for.
+struct Numbers {
+    TextEntries entries;
+    std::int32_t (*numberAt)(int index);
+};
 // Count lists start at "1", overclock and fan lists at "0".
-constexpr ListRow CountList(List list, Field field, Category category) {
+inline constexpr Numbers counts{countEntries, CountAt};
+inline constexpr Numbers percents{percentEntries, AmountAt};
+inline constexpr Numbers fanCounts{fanEntries, AmountAt};
+
+constexpr ListRow NumberList(List list, const Numbers& numbers, Field field, Category category) {
     return {.list = list,
             .role = Role::Figure,
-            .entries = countEntries,
+            .entries = numbers.entries,
             .field = field,
-            .numberAt = CountAt,
-            .category = category};
-}
-constexpr ListRow PercentList(List list, Field field, Category category) {
-    return {.list = list,
-            .role = Role::Figure,
-            .entries = percentEntries,
-            .field = field,
-            .numberAt = AmountAt,
+            .numberAt = numbers.numberAt,
             .category = category};
 }
 template <std::size_t cell>
 constexpr ListRow FanList(List list) {
-    return {.list = list,
-            .role = Role::Figure,
-            .entries = fanEntries,
-            .field = stateCell<&PowerState::fanCount, cell>,
-            .numberAt = AmountAt,
-            .category = Category::Fans};
+    return NumberList(list, fanCounts, stateCell<&PowerState::fanCount, cell>, Category::Fans);
+}
+
+// Beside the model's row of each category: the label that shows its subtotal.
+struct CategoryFigure {
+    Category category;
+    TLabel* Form::*label;
+};
+inline constexpr auto categoryFigures = std::to_array<CategoryFigure>({
+    {Category::Processor, &Form::Label1},
+    {Category::Graphics, &Form::Label2},
+    {Category::Memory, &Form::Label3},
+    {Category::Disks, &Form::Label4},
+    {Category::Optical, &Form::Label5},
+    {Category::Fans, &Form::Label15},
+});
+static_assert(OneRowPerCategory(categoryFigures));
+
+constexpr TLabel* Form::*FigureOf(Category category) {
+    return categoryFigures[static_cast<std::size_t>(category)].label;
 }
 
 inline constexpr auto listRows = std::to_array<ListRow>({
@@ -202,35 +217,35 @@ inline constexpr auto listRows = std::to_array<ListRow>({
     ModelList(&Form::ComboBox30, graphics),
     ModelList(&Form::ComboBox31, graphics),
     ModelList(&Form::ComboBox32, graphics),
-    CountList(&Form::ComboBox33, stateField<&PowerState::gpuCount>, Category::Graphics),
+    NumberList(&Form::ComboBox33, counts, stateField<&PowerState::gpuCount>, Category::Graphics),
     TypeList(&Form::ComboBox34, memoryTypes, stateField<&PowerState::ramWatts>,
              nameField<&PickedNames::ramType>, Category::Memory),
-    CountList(&Form::ComboBox35, stateField<&PowerState::ramCount>, Category::Memory),
+    NumberList(&Form::ComboBox35, counts, stateField<&PowerState::ramCount>, Category::Memory),
     // The disk and optical rows, top to bottom, are not in the order of the lists' numbers.
     TypeList(&Form::ComboBox36, diskTypes, stateCell<&PowerState::hddWatts, 0>,
              nameCell<&PickedNames::hddType, 0>, Category::Disks),
-    CountList(&Form::ComboBox37, stateCell<&PowerState::hddCount, 0>, Category::Disks),
+    NumberList(&Form::ComboBox37, counts, stateCell<&PowerState::hddCount, 0>, Category::Disks),
     TypeList(&Form::ComboBox38, opticalTypes, stateCell<&PowerState::opticalWatts, 0>,
              nameCell<&PickedNames::opticalType, 0>, Category::Optical),
-    CountList(&Form::ComboBox39, stateCell<&PowerState::opticalCount, 0>, Category::Optical),
+    NumberList(&Form::ComboBox39, counts, stateCell<&PowerState::opticalCount, 0>, Category::Optical),
     TypeList(&Form::ComboBox40, diskTypes, stateCell<&PowerState::hddWatts, 1>,
              nameCell<&PickedNames::hddType, 1>, Category::Disks),
     TypeList(&Form::ComboBox41, diskTypes, stateCell<&PowerState::hddWatts, 2>,
              nameCell<&PickedNames::hddType, 2>, Category::Disks),
     TypeList(&Form::ComboBox42, diskTypes, stateCell<&PowerState::hddWatts, 3>,
              nameCell<&PickedNames::hddType, 3>, Category::Disks),
-    CountList(&Form::ComboBox43, stateCell<&PowerState::hddCount, 1>, Category::Disks),
-    CountList(&Form::ComboBox44, stateCell<&PowerState::hddCount, 2>, Category::Disks),
-    CountList(&Form::ComboBox45, stateCell<&PowerState::hddCount, 3>, Category::Disks),
+    NumberList(&Form::ComboBox43, counts, stateCell<&PowerState::hddCount, 1>, Category::Disks),
+    NumberList(&Form::ComboBox44, counts, stateCell<&PowerState::hddCount, 2>, Category::Disks),
+    NumberList(&Form::ComboBox45, counts, stateCell<&PowerState::hddCount, 3>, Category::Disks),
     TypeList(&Form::ComboBox46, opticalTypes, stateCell<&PowerState::opticalWatts, 1>,
              nameCell<&PickedNames::opticalType, 1>, Category::Optical),
     TypeList(&Form::ComboBox47, opticalTypes, stateCell<&PowerState::opticalWatts, 2>,
              nameCell<&PickedNames::opticalType, 2>, Category::Optical),
     TypeList(&Form::ComboBox48, opticalTypes, stateCell<&PowerState::opticalWatts, 3>,
              nameCell<&PickedNames::opticalType, 3>, Category::Optical),
-    CountList(&Form::ComboBox49, stateCell<&PowerState::opticalCount, 1>, Category::Optical),
-    CountList(&Form::ComboBox50, stateCell<&PowerState::opticalCount, 2>, Category::Optical),
-    CountList(&Form::ComboBox51, stateCell<&PowerState::opticalCount, 3>, Category::Optical),
+    NumberList(&Form::ComboBox49, counts, stateCell<&PowerState::opticalCount, 1>, Category::Optical),
+    NumberList(&Form::ComboBox50, counts, stateCell<&PowerState::opticalCount, 2>, Category::Optical),
+    NumberList(&Form::ComboBox51, counts, stateCell<&PowerState::opticalCount, 3>, Category::Optical),
     // Fan cells run along each size's row, then down: the list of cell c is 52 + c.
     FanList<0>(&Form::ComboBox52),
     FanList<1>(&Form::ComboBox53),
@@ -247,9 +262,9 @@ inline constexpr auto listRows = std::to_array<ListRow>({
     FanList<12>(&Form::ComboBox64),
     FanList<13>(&Form::ComboBox65),
     FanList<14>(&Form::ComboBox66),
-    PercentList(&Form::ComboBox67, stateField<&PowerState::cpuOverclock>, Category::Processor),
-    PercentList(&Form::ComboBox68, stateField<&PowerState::ramOverclock>, Category::Memory),
-    PercentList(&Form::ComboBox69, stateField<&PowerState::gpuOverclock>, Category::Graphics),
+    NumberList(&Form::ComboBox67, percents, stateField<&PowerState::cpuOverclock>, Category::Processor),
+    NumberList(&Form::ComboBox68, percents, stateField<&PowerState::ramOverclock>, Category::Memory),
+    NumberList(&Form::ComboBox69, percents, stateField<&PowerState::gpuOverclock>, Category::Graphics),
 });
 
 // A list of numbers shows, entry by entry, the number its index stores.
@@ -268,9 +283,11 @@ constexpr bool ShowsWhatItStores(const ListRow& row) {
 
 // What a change of the list does is fully said: a cascade list belongs to its
 // cascade, and a figure list says where it stores a pick and how an index
-// becomes the figure. The cascade and the number function are used rather than
-// compared with null, which the sanitizers' build cannot decide at compile time
-// for a named variable or function; used through null, they stop the build too.
+// becomes the figure. A cascade and a number list's function are used rather than
+// compared with null: whether the address of a named variable or function is null
+// is what the sanitizers' build cannot decide at compile time, and used through
+// null they stop the build as well. What is compared with null is either a field
+// or name slot, which points to a lambda's function, or a pointer that must be null.
 constexpr bool SaysWhatAChangeDoes(const ListRow& row) {
     switch (row.role) {
         case Role::Vendor:

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include "AccessibleInterface.h"
 #include "Dispatch.h"
 
 namespace {
@@ -73,17 +74,10 @@ private:
     QLineEdit* field() const { return list()->lineEdit(); }
 };
 
-QAccessibleInterface* AccessibleListFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("TComboBox") && object && object->isWidgetType())
-        return new AccessibleList(static_cast<QComboBox*>(object));
-    return nullptr;
-}
-
 }  // namespace
 
 TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
-    static const bool announced = (QAccessible::installFactory(AccessibleListFactory), true);
-    (void)announced;
+    InstallAccessibleInterface<TComboBox, AccessibleList>();
     // Typed text must never become an entry: the index selects the figure.
     setInsertPolicy(QComboBox::NoInsert);
     // activated, unlike currentIndexChanged, also fires when the user picks the
@@ -109,10 +103,6 @@ void TComboBox::SetEntries(const QStringList& entries) {
     edited_ = false;
     ShowPrompt();
 }
-
-int TComboBox::Count() const { return complete_ ? count() : static_cast<int>(pendingEntries_.size()); }
-
-QString TComboBox::Text() const { return complete_ ? lineEdit()->text() : prompt_; }
 
 void TComboBox::showEvent(QShowEvent* event) {
     if (!complete_) Complete();

@@ -21,13 +21,9 @@ public:
 
     // Replaces the entries and shows the prompt with none selected.
     void SetEntries(const QStringList& entries);
-    int Count() const;
 
     // The entry picked last, or -1 before the first pick and after an edit.
     int ItemIndex() const { return edited_ ? -1 : currentIndex(); }
-
-    // What the list shows: the prompt, the entry picked or the text typed.
-    QString Text() const;
 
     void showPopup() override;
 

@@ -6,6 +6,7 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 
+#include "AccessibleInterface.h"
 #include "Dispatch.h"
 
 // Qt's label interface, with a press action where the label reacts to clicks: a
@@ -32,20 +33,9 @@ private:
     bool Clickable() const { return label()->isSignalConnected(QMetaMethod::fromSignal(&TLabel::Click)); }
 };
 
-namespace {
-
-QAccessibleInterface* AccessibleLabelFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("TLabel") && object && object->isWidgetType())
-        return new AccessibleLabel(static_cast<TLabel*>(object));
-    return nullptr;
-}
-
-}  // namespace
-
 // Captions are plain text: a figure or a fixed sentence, never markup.
 TLabel::TLabel(QWidget* parent) : QLabel(parent) {
-    static const bool installed = (QAccessible::installFactory(AccessibleLabelFactory), true);
-    (void)installed;
+    InstallAccessibleInterface<TLabel, AccessibleLabel>();
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
