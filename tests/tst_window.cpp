@@ -27,6 +27,7 @@ private slots:
     void everyShownListIsComplete();
     void fonts_data();
     void fonts();
+    void background();
     void textsFitTheirLabels_data();
     void textsFitTheirLabels();
     void tabOrder();
@@ -224,7 +225,26 @@ void WindowTest::fonts() {
     QCOMPARE(control->font().hintingPreference(), QFont::PreferFullHinting);
     QTEST(font.pixelSize(), "pixelHeight");
     QTEST(font.bold(), "bold");
-    QTEST(control->palette().color(QPalette::WindowText) == Qt::red, "red");
+    // Red, in the shade of it that stands out from the window's background.
+    QTEST(control->palette().color(QPalette::WindowText).hsvHue() == 0, "red");
+}
+
+// The window is drawn in the desktop's 3D-light, and the groups and labels show
+// it; the lists, the fields and the button keep the desktop's own colours.
+void WindowTest::background() {
+    const QPalette desktop = QApplication::palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        QCOMPARE(form->palette().color(group, QPalette::Window), desktop.color(group, QPalette::Midlight));
+    const QImage grab = form->grab().toImage();
+    // A corner of the window, and the empty right of the total's group.
+    for (QPoint bare : {QPoint(645, 660), QPoint(600, 440)})
+        QCOMPARE(grab.pixel(bare), desktop.color(QPalette::Midlight).rgb());
+    for (const char* name : {"ComboBox1", "Edit1", "Button1"}) {
+        const QPalette own = Control(form.get(), name)->palette();
+        for (QPalette::ColorRole role :
+             {QPalette::Base, QPalette::Text, QPalette::Button, QPalette::ButtonText})
+            QCOMPARE(own.color(role), desktop.color(role));
+    }
 }
 
 // The window is laid out for the original face; the substitute must be as narrow.

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// A form in the colours of the desktop's theme, its texts legible on them.
+
+#include <QColor>
+
+class QWidget;
+
+// Gives the form the desktop's 3D-light as its background: the system colour a
+// classic Windows form is drawn in, which Qt reports there as QPalette::Midlight,
+// and which every other Qt theme gives as Midlight too. The windows style shades
+// the inner edge of a sunken field with the same colour. Group boxes and labels
+// fill no background of their own and show the form's; lists, fields and buttons
+// keep theirs. A text that sets its own colour keeps it wherever it stands out from
+// the background by `contrast`, and otherwise takes the nearest shade of it that
+// does; the texts are found when the form is first shown. Both follow the desktop
+// when its colours change while the form is open. Called before the form's
+// controls are made, it costs them nothing: each is born with the background.
+void PaintIn3DLight(QWidget& form, double contrast);
+
+// WCAG 2's contrast ratio of two colours: from 1, the same luminance, to 21.
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// `colour` where it stands out from `background` by `contrast`; otherwise the
+// shade of the same hue nearest to it in luminance that does: darker on a
+// background lighter than the colour, lighter on a darker one, where that shade
+// exists.
+QColor ShadeAgainst(const QColor& colour, const QColor& background, double contrast);
