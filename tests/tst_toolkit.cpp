@@ -7,7 +7,6 @@
 #include <QtTest>
 #include <stdexcept>
 
-#include "DesktopColours.h"
 #include "Exception.h"
 #include "TButton.h"
 #include "TComboBox.h"
@@ -29,10 +28,6 @@ private slots:
     void labelClicks();
     void handlerErrors_data();
     void handlerErrors();
-    void shadeAgainst_data();
-    void shadeAgainst();
-    void formFollowsTheDesktop_data();
-    void formFollowsTheDesktop();
 
 private:
     std::unique_ptr<QWidget> window;
@@ -249,79 +244,6 @@ void ToolkitTest::handlerErrors() {
     QCOMPARE(watcher.texts, (QStringList{message, message}));
     QCOMPARE(calls, 2);
     QCOMPARE(list->ItemIndex(), 1);
-}
-
-void ToolkitTest::shadeAgainst_data() {
-    QTest::addColumn<QColor>("colour");
-    QTest::addColumn<QColor>("background");
-    QTest::addColumn<double>("contrast");
-    QTest::addColumn<QColor>("shade");
-
-    const QColor red(Qt::red);
-    QTest::newRow("stands out already") << red << QColor(227, 227, 227) << 3.0 << red;
-    QTest::newRow("on a lighter grey, darker") << red << QColor(202, 202, 202) << 3.0 << QColor(227, 0, 0);
-    QTest::newRow("on a darker grey, lighter") << red << QColor(62, 62, 62) << 3.0 << QColor(255, 57, 57);
-    QTest::newRow("on a grey just lighter than red")
-        << red << QColor(128, 128, 128) << 3.0 << QColor(118, 0, 0);
-    QTest::newRow("light text on a light grey")
-        << QColor(240, 240, 240) << QColor(227, 227, 227) << 4.5 << QColor(101, 101, 101);
-}
-
-// Each shade reaches the contrast, and one step nearer to the colour would not.
-void ToolkitTest::shadeAgainst() {
-    QFETCH(QColor, colour);
-    QFETCH(QColor, background);
-    QFETCH(double, contrast);
-    QFETCH(QColor, shade);
-    QCOMPARE(ShadeAgainst(colour, background, contrast), shade);
-    QVERIFY(ContrastRatio(shade, background) >= contrast);
-    const auto nearer = [](int from, int to) { return from + (to > from) - (to < from); };
-    const QColor step(nearer(shade.red(), colour.red()), nearer(shade.green(), colour.green()),
-                      nearer(shade.blue(), colour.blue()));
-    if (shade != colour) QVERIFY(ContrastRatio(step, background) < contrast);
-}
-
-void ToolkitTest::formFollowsTheDesktop_data() {
-    QTest::addColumn<QPalette>("desktop");
-    QTest::addColumn<QColor>("figure");
-
-    const QPalette qt = QApplication::palette();
-    QPalette windows = qt;
-    windows.setColor(QPalette::Midlight, QColor(227, 227, 227));
-    QTest::newRow("Qt's own: its 3D-light darker than the window") << qt << QColor(227, 0, 0);
-    QTest::newRow("dark") << QPalette(QColor(50, 50, 50)) << QColor(255, 57, 57);
-    QTest::newRow("Windows' 3D-light") << windows << QColor(Qt::red);
-}
-
-// A form painted before its texts are made, as a window description does; then
-// the desktop's colours change while it is open.
-void ToolkitTest::formFollowsTheDesktop() {
-    QFETCH(QPalette, desktop);
-    QFETCH(QColor, figure);
-    const QPalette before = QApplication::palette();
-    const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
-    QWidget form;
-    PaintIn3DLight(form, 3);
-    auto* red = new QLabel("0Вт", &form);
-    QPalette designed = red->palette();
-    designed.setColor(QPalette::WindowText, Qt::red);
-    red->setPalette(designed);
-    auto* note = new QLabel("Внимание", &form);
-    note->move(0, 30);
-    form.resize(120, 60);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(red->palette().color(QPalette::WindowText), ShadeAgainst(Qt::red, before.midlight().color(), 3));
-
-    // Qt tells the windows of the new palette through its event queue.
-    QApplication::setPalette(desktop);
-    QCoreApplication::sendPostedEvents();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        QCOMPARE(form.palette().color(group, QPalette::Window), desktop.color(group, QPalette::Midlight));
-    QCOMPARE(form.grab().toImage().pixel(110, 50), desktop.color(QPalette::Midlight).rgb());
-    QCOMPARE(red->palette().color(QPalette::WindowText), figure);
-    QCOMPARE(red->palette().color(QPalette::Window), desktop.color(QPalette::Midlight));
-    QCOMPARE(note->palette().color(QPalette::WindowText), desktop.color(QPalette::WindowText));
 }
 
 QTEST_MAIN(ToolkitTest)

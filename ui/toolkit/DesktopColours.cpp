@@ -38,6 +38,29 @@ QColor Shade(const QColor& colour, double scale, double white, bool darker) {
     return QColor(channel(colour.redF()), channel(colour.greenF()), channel(colour.blueF()), colour.alpha());
 }
 
+// WCAG 2's contrast ratio: from 1, the same luminance, to 21.
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const auto [darker, lighter] = std::minmax({Luminance(a), Luminance(b)});
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// The colour where it stands out from the background by the contrast; otherwise
+// the shade of the same hue nearest to it in luminance that does: darker on a
+// background lighter than the colour, lighter on a darker one, where that shade
+// exists.
+QColor ShadeAgainst(const QColor& colour, const QColor& background, double contrast) {
+    if (ContrastRatio(colour, background) >= contrast) return colour;
+    const double text = Luminance(colour);
+    const double ground = Luminance(background);
+    // The most luminance a darker shade may keep, and the least a lighter one needs.
+    const double darkest = (ground + 0.05) / contrast - 0.05;
+    const double lightest = contrast * (ground + 0.05) - 0.05;
+    const bool darker = text < ground ? darkest >= 0 : lightest > 1;
+    if (darker) return text > 0 ? Shade(colour, std::max(darkest, 0.0) / text, 0, true) : colour;
+    const double white = (std::min(lightest, 1.0) - text) / (1 - text);
+    return Shade(colour, 1 - white, white, false);
+}
+
 // The form's background, and the texts that chose their own colour, each with
 // the palette the form's description gave it.
 class ThreeDLight : public QObject {
@@ -100,21 +123,3 @@ private:
 }  // namespace
 
 void PaintIn3DLight(QWidget& form, double contrast) { new ThreeDLight(form, contrast); }
-
-double ContrastRatio(const QColor& a, const QColor& b) {
-    const auto [darker, lighter] = std::minmax({Luminance(a), Luminance(b)});
-    return (lighter + 0.05) / (darker + 0.05);
-}
-
-QColor ShadeAgainst(const QColor& colour, const QColor& background, double contrast) {
-    if (ContrastRatio(colour, background) >= contrast) return colour;
-    const double text = Luminance(colour);
-    const double ground = Luminance(background);
-    // The most luminance a darker shade may keep, and the least a lighter one needs.
-    const double darkest = (ground + 0.05) / contrast - 0.05;
-    const double lightest = contrast * (ground + 0.05) - 0.05;
-    const bool darker = text < ground ? darkest >= 0 : lightest > 1;
-    if (darker) return text > 0 ? Shade(colour, std::max(darkest, 0.0) / text, 0, true) : colour;
-    const double white = (std::min(lightest, 1.0) - text) / (1 - text);
-    return Shade(colour, 1 - white, white, false);
-}

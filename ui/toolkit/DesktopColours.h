@@ -3,8 +3,6 @@
 
 // A form in the colours of the desktop's theme, its texts legible on them.
 
-#include <QColor>
-
 class QWidget;
 
 // Gives the form the desktop's 3D-light as its background: the system colour a
@@ -18,12 +16,3 @@ class QWidget;
 // when its colours change while the form is open. Called before the form's
 // controls are made, it costs them nothing: each is born with the background.
 void PaintIn3DLight(QWidget& form, double contrast);
-
-// WCAG 2's contrast ratio of two colours: from 1, the same luminance, to 21.
-double ContrastRatio(const QColor& a, const QColor& b);
-
-// `colour` where it stands out from `background` by `contrast`; otherwise the
-// shade of the same hue nearest to it in luminance that does: darker on a
-// background lighter than the colour, lighter on a darker one, where that shade
-// exists.
-QColor ShadeAgainst(const QColor& colour, const QColor& background, double contrast);
