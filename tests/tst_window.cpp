@@ -27,6 +27,8 @@ private slots:
     void everyShownListIsComplete();
     void fonts_data();
     void fonts();
+    void background_data();
+    void background();
     void textsFitTheirLabels_data();
     void textsFitTheirLabels();
     void tabOrder();
@@ -212,7 +214,41 @@ void WindowTest::fonts() {
     QCOMPARE(control->font().hintingPreference(), QFont::PreferFullHinting);
     QTEST(font.pixelSize(), "pixelHeight");
     QTEST(font.bold(), "bold");
-    QTEST(control->palette().color(QPalette::WindowText) == Qt::red, "red");
+    // Red, in the shade of it that stands out from the window's background.
+    QTEST(control->palette().color(QPalette::WindowText).hsvHue() == 0, "red");
+}
+
+// Qt's own 3D-light (#cacaca) is too light for pure red: it takes the nearest
+// darker red with a contrast of 3. A dark desktop's takes a lighter red.
+void WindowTest::background_data() {
+    QTest::addColumn<QPalette>("desktop");
+    QTest::addColumn<QColor>("figure");
+    QPalette windows = QApplication::palette();
+    windows.setColor(QPalette::Midlight, QColor(227, 227, 227));
+    QTest::newRow("Qt's own light colours") << QApplication::palette() << QColor(227, 0, 0);
+    QTest::newRow("dark") << QPalette(QColor(50, 50, 50)) << QColor(255, 57, 57);
+    QTest::newRow("Windows' 3D-light") << windows << QColor(Qt::red);
+}
+
+// The window is drawn in the desktop's 3D-light, and follows it when the desktop's
+// colours change; the lists, the fields and the button keep the desktop's own.
+void WindowTest::background() {
+    QFETCH(QPalette, desktop);
+    QFETCH(QColor, figure);
+    const QPalette before = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+    QApplication::setPalette(desktop);
+    QCoreApplication::sendPostedEvents();  // Qt tells the windows through its event queue
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        QCOMPARE(form->palette().color(group, QPalette::Window), desktop.color(group, QPalette::Midlight));
+    const QImage grab = form->grab().toImage();
+    // A corner of the window, and the empty right of the total's group.
+    for (QPoint bare : {QPoint(645, 660), QPoint(600, 440)})
+        QCOMPARE(grab.pixel(bare), desktop.color(QPalette::Midlight).rgb());
+    for (const char* name : {"Label6", "Label28"})
+        QCOMPARE(Control(form.get(), name)->palette().color(QPalette::WindowText), figure);
+    for (const char* name : {"ComboBox1", "Edit1", "Button1"})
+        QCOMPARE(Control(form.get(), name)->palette().color(QPalette::Base), desktop.color(QPalette::Base));
 }
 
 // The window is laid out for the original face; the substitute must be as narrow.

@@ -11,6 +11,7 @@
 #include "Announce.h"
 #include "Breakdown.h"
 #include "Converter.h"
+#include "DesktopColours.h"
 #include "Dispatch.h"
 #include "ProjectContact.h"
 #include "ShowWatts.h"
@@ -56,6 +57,10 @@ QString Lines(const std::vector<std::string>& lines) {
 
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm1>()), figures(nothingPicked) {
+    // Before the controls are made, so that each is born with the background. The
+    // red figures, the window's largest texts, stand out by 3 at least; every other
+    // text has the desktop's own text colour.
+    PaintIn3DLight(*this, 3);
     ui->setupUi(this);
     ui->Label22->setText(QString::fromUtf8(projectContactAddress));
     FillLists();
