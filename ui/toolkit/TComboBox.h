@@ -29,7 +29,13 @@ public:
     // What the list shows: the prompt, the entry picked or the text typed.
     QString Text() const;
 
+    // Where the user made the last change: a pick in the drop-down, an arrow key
+    // (or the wheel) on the closed list, or a keystroke in its text field.
+    enum class Origin { DropDown, Keys, Typing };
+    Origin LastOrigin() const { return origin_; }
+
     void showPopup() override;
+    void hidePopup() override;
 
 signals:
     // Raised for the user's picks (a re-pick of the entry shown included) and for
@@ -43,7 +49,7 @@ protected:
 private:
     void Complete();
     void ShowPrompt();
-    void RaiseChange(bool edited);
+    void RaiseChange(Origin origin);
 
     QString prompt_;
     // Held until the list is first shown: a hidden list is never drawn, and most
@@ -51,4 +57,7 @@ private:
     QStringList pendingEntries_;
     bool complete_ = false;
     bool edited_ = false;
+    Origin origin_ = Origin::Keys;
+    // Set while the drop-down closes: Qt reports the pick right after closing it.
+    bool closing_ = false;
 };
