@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QtTest>
 
+#include "Announce.h"
 #include "Breakdown.h"
 #include "Category.h"
 #include "Unit1.h"
@@ -18,7 +19,7 @@ public:
     AccessibilityTest() : WindowFixture(Make<TForm1>) {}
 
 private slots:
-
+    void init();
     void names_data();
     void names();
     void everyListAndFigureIsNamedForItsGroup();
@@ -26,7 +27,9 @@ private slots:
     void keyboardOnly();
     void everyListIsOneConsistentTree();
     void aPickIsAnnouncedWhereTheUserIs();
-    void aConversionIsAnnouncedWhereTheUserIs();
+    void aChangeIsSpokenOnce_data();
+    void aChangeIsSpokenOnce();
+    void typingIsSpokenOnceItPauses();
     void developersPanelFromTheKeyboard();
 };
 
@@ -37,7 +40,18 @@ QString AccessibleName(QWidget* widget) {
     return accessible ? accessible->text(QAccessible::Name) : QString();
 }
 
+// What the window has told the screen reader to speak.
+QStringList heard;
+
 }  // namespace
+
+// Each test hears its own window only: what is spoken is tied to the window.
+void AccessibilityTest::init() {
+    heard.clear();
+    WindowFixture::init();
+    QObject::connect(Announcements::Instance(), &Announcements::Spoken, form.get(),
+                     [](const QString& message) { heard.append(message); });
+}
 
 void AccessibilityTest::names_data() {
     QTest::addColumn<QString>("control");
@@ -188,46 +202,89 @@ void AccessibilityTest::everyListIsOneConsistentTree() {
     QCOMPARE(node->text(QAccessible::Name), "Оперативная память: тип");
 }
 
-// A keyboard pick says the category's new figure and the total on the list the
-// user stays in; moving on takes the message away.
+// A pick in the drop-down says the category's new figure and the total on the
+// list the user comes back to, and nothing more; moving on gives the list back
+// the description it had.
 void AccessibilityTest::aPickIsAnnouncedWhereTheUserIs() {
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     TComboBox* memory = List(form.get(), 34);
+    memory->setAccessibleDescription("Тип памяти");
     memory->setFocus(Qt::TabFocusReason);
     QTest::keyClick(memory, Qt::Key_Down, Qt::AltModifier);
     QTRY_VERIFY(memory->view()->isVisible());
     QTest::keyClick(memory->view(), Qt::Key_Down);
     QTest::keyClick(memory->view(), Qt::Key_Return);
     QTRY_VERIFY(!memory->view()->isVisible());
-    const QString heard = "Оперативная память: 3 Вт. Общее максимальное энергопотребление: 83 Вт";
-    QCOMPARE(QAccessible::queryAccessibleInterface(memory)->text(QAccessible::Description), heard);
-    QCOMPARE(memory->lineEdit()->accessibleDescription(), heard);
+    const QString said = "Оперативная память: 3 Вт. Общее максимальное энергопотребление: 83 Вт";
+    QCOMPARE(QAccessible::queryAccessibleInterface(memory)->text(QAccessible::Description), said);
+    QCOMPARE(memory->lineEdit()->accessibleDescription(), said);
     QCOMPARE(memory->lineEdit()->accessibleName(), "Оперативная память: тип");
+    QCOMPARE(heard, QStringList());
 
     QTest::keyClick(memory, Qt::Key_Tab);
     QVERIFY(!memory->hasFocus());
-    QCOMPARE(memory->accessibleDescription(), QString());
+    QCOMPARE(memory->accessibleDescription(), "Тип памяти");
     QCOMPARE(memory->lineEdit()->accessibleDescription(), QString());
 }
 
-// "=" pressed from the keyboard: the line's power is said on the button, and
-// taken back when the user moves on.
-void AccessibilityTest::aConversionIsAnnouncedWhereTheUserIs() {
-    auto* current = Control<QLineEdit>(form.get(), "Edit1");
-    auto* button = Control(form.get(), "Button1");
-    current->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(current, "35");
-    QTest::keyClick(current, Qt::Key_Tab);
-    QTest::keyClicks(QApplication::focusWidget(), "12");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), button);
-    QTest::keyClick(button, Qt::Key_Space);
-    QCOMPARE(Caption(form.get(), "Label28"), "420Вт");
-    QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Description),
-             "Мощность по линии: 420 Вт");
-    QTest::keyClick(button, Qt::Key_Tab);
-    QCOMPARE(button->accessibleDescription(), QString());
+// Where the focus stays, the change is spoken at once, once, and stays the
+// control's description for "where am I".
+void AccessibilityTest::aChangeIsSpokenOnce_data() {
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QString>("said");
+
+    QTest::newRow("Down in a closed list") << QStringList{"Down"} << "ComboBox34"
+                                           << "Оперативная память: 5 Вт. Общее максимальное энергопотребление: 85 Вт";
+    QTest::newRow("Up in a closed list") << QStringList{"Down", "Down", "Up"} << "ComboBox34"
+                                         << "Оперативная память: 5 Вт. Общее максимальное энергопотребление: 85 Вт";
+    QTest::newRow("= pressed") << QStringList{"35", "Tab", "12", "Tab", "Space"} << "Edit1"
+                               << "Мощность по линии: 420 Вт";
+}
+
+void AccessibilityTest::aChangeIsSpokenOnce() {
+    QFETCH(QStringList, keys);
+    QFETCH(QString, at);
+    QFETCH(QString, said);
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    Control(form.get(), at)->setFocus(Qt::TabFocusReason);
+    QStringList spoken;
+    for (const QString& key : keys) {
+        if (key == "Down" || key == "Up" || key == "Tab" || key == "Space") {
+            spoken = heard;
+            const Qt::Key code = key == "Down" ? Qt::Key_Down
+                                 : key == "Up" ? Qt::Key_Up
+                                 : key == "Tab" ? Qt::Key_Tab
+                                                : Qt::Key_Space;
+            QTest::keyClick(QApplication::focusWidget(), code);
+        } else {
+            QTest::keyClicks(QApplication::focusWidget(), key);
+        }
+    }
+    QCOMPARE(heard.mid(spoken.size()), QStringList{said});
+    QCOMPARE(QApplication::focusWidget()->accessibleDescription(), said);
+}
+
+// Each keystroke in a list changes its figure, but only the figure the typing
+// ends on is spoken, once the typing pauses; moving on before it is spoken
+// drops it.
+void AccessibilityTest::typingIsSpokenOnceItPauses() {
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    TComboBox* count = List(form.get(), 35);
+    count->setFocus(Qt::TabFocusReason);
+    TypeInto(count, "12");
+    QCOMPARE(heard, QStringList());
+    QCOMPARE(count->accessibleDescription(), "Оперативная память: 0 Вт. Общее максимальное энергопотребление: 80 Вт");
+    QTRY_COMPARE(heard.size(), 1);
+    QCOMPARE(heard.first(), count->accessibleDescription());
+
+    TypeInto(count, "3");
+    QTest::keyClick(count, Qt::Key_Tab);
+    QTest::qWait(1500);
+    QCOMPARE(heard.size(), 1);
 }
 
 // The corner mark's switch is in the context menu too, for the keyboard.

@@ -10,6 +10,8 @@ import pyatspi
 
 LABEL, PANEL, TEXT = pyatspi.ROLE_LABEL, pyatspi.ROLE_PANEL, pyatspi.ROLE_TEXT
 failures, renames, focus = [], [], [None]
+# What the program has told a screen reader to speak at once, in order.
+notices = []
 
 
 class Failure(Exception):
@@ -59,6 +61,33 @@ def tab_to(name):
     raise Failure(f"Tab never reached {name!r}")
 
 
+def spoken_once(before, expected, what):
+    try:
+        wait_for(lambda: len(notices) > before, f"something spoken {what}", 10)
+    except Failure:
+        check(False, f"nothing spoken {what}")
+        return
+    # Long enough for a second notice of the same change to arrive.
+    time.sleep(0.5)
+    check(notices[before:] == [expected], f"spoken {what}: {notices[before:]}")
+
+
+def check_arrow_in_closed_list():
+    before = len(notices)
+    key("Down")
+    spoken_once(before, "Оперативная память: 5 Вт. Общее максимальное энергопотребление: 85 Вт",
+                "after Down in the closed memory-type list")
+
+
+def check_pick_spoken_by_focus_alone(before):
+    # The focus coming back to the list reads the figures; a notice would repeat them.
+    check(len(notices) == before, f"a pick in the drop-down was spoken again as {notices[before:]}")
+
+
+def check_line_power_spoken(before):
+    spoken_once(before, "Мощность по линии: 420 Вт", 'after "="')
+
+
 def run(app):
     window = subprocess.run(["xdotool", "search", "--sync", "--name", "^Ostrel$"], capture_output=True,
                             text=True, check=True).stdout.split()[0]
@@ -66,6 +95,8 @@ def run(app):
     wait_for(lambda: focus[0], "the first list to take the focus")
 
     memory = tab_to("Оперативная память: тип")
+    check_arrow_in_closed_list()
+    picked_from = len(notices)
     renames.clear()
     key("alt+Down")
     for _ in range(12):
@@ -78,12 +109,15 @@ def run(app):
     check(find(app, LABEL, "Общее максимальное энергопотребление: 115 Вт"), "the total heard as 115 Вт")
     time.sleep(0.5)
     check(len(renames) == 1, f"one pick refreshed the memory figure {len(renames)} times")
+    check_pick_spoken_by_focus_alone(picked_from)
     field = find(memory, TEXT)
     check(field and field.name == "Оперативная память: тип", f"the list's text field is named {field and field.name!r}")
 
     tab_to("Ток по линии, ампер")
+    converted_from = len(notices)
     key("3", "5", "Tab", "1", "2", "Tab", "space")
     line = wait_for(lambda: find(app, LABEL, "Мощность по линии: 420 Вт"), "the line power heard as 420 Вт")
+    check_line_power_spoken(converted_from)
     # The working and the supply check are the descriptions "where am I" reads.
     working = find(app, LABEL, "Оперативная память:").description
     check(working.startswith("DDR3 2400MHz") and working.endswith("= 35 Вт"), f"memory working is {working!r}")
@@ -122,6 +156,17 @@ def on_name(event):
         renames.append(event.source.name)
 
 
+def on_showing(event):
+    # A notification shown is spoken at once, wherever the focus is.
+    if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+        notices.append(event.source.name)
+
+
+def on_announcement(event):
+    # Qt 6.8 and later send the message itself.
+    notices.append(str(event.any_data))
+
+
 if __name__ == "__main__":
     desktop = pyatspi.Registry.getDesktop(0)
     try:
@@ -133,6 +178,8 @@ if __name__ == "__main__":
     # arrive, no event of the test is lost.
     pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
     pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+    pyatspi.Registry.registerEventListener(on_announcement, "object:announcement")
     time.sleep(1)
     outcome = []
     threading.Thread(target=drive, args=(found, outcome), daemon=True).start()

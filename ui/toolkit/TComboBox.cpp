@@ -82,7 +82,8 @@ TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
     setInsertPolicy(QComboBox::NoInsert);
     // activated, unlike currentIndexChanged, also fires when the user picks the
     // entry already shown.
-    connect(this, &QComboBox::activated, this, [this] { RaiseChange(false); });
+    connect(this, &QComboBox::activated, this,
+            [this] { RaiseChange(closing_ ? Origin::DropDown : Origin::Keys); });
 }
 
 void TComboBox::SetPrompt(const QString& prompt) {
@@ -123,7 +124,7 @@ void TComboBox::Complete() {
     // typed text and report it as a pick; an edit is an edit until the user picks.
     disconnect(field, &QLineEdit::editingFinished, this, nullptr);
     // Fires for the user's keystrokes only.
-    connect(field, &QLineEdit::textEdited, this, [this] { RaiseChange(true); });
+    connect(field, &QLineEdit::textEdited, this, [this] { RaiseChange(Origin::Typing); });
     addItems(pendingEntries_);
     pendingEntries_.clear();
     // After the entries: with the prompt as placeholder they select none, and
@@ -143,6 +144,14 @@ void TComboBox::showPopup() {
     QComboBox::showPopup();
 }
 
+void TComboBox::hidePopup() {
+    closing_ = true;
+    QComboBox::hidePopup();
+    // The pick, if any, has been reported by the time the events queued now run;
+    // a change after that comes from the closed list.
+    QMetaObject::invokeMethod(this, [this] { closing_ = false; }, Qt::QueuedConnection);
+}
+
 // Qt's drop-down picks its entry on the shortcut override that precedes Return or
 // Enter, but leaves the override unaccepted, and on X11 Qt then delivers it a
 // second time: one pick became two, the handler ran twice and a screen reader
@@ -159,7 +168,8 @@ bool TComboBox::eventFilter(QObject* watched, QEvent* event) {
     return QComboBox::eventFilter(watched, event);
 }
 
-void TComboBox::RaiseChange(bool edited) {
-    edited_ = edited;
+void TComboBox::RaiseChange(Origin origin) {
+    edited_ = origin == Origin::Typing;
+    origin_ = origin;
     Dispatch([this] { emit Change(); });
 }

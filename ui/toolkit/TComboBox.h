@@ -25,7 +25,13 @@ public:
     // The entry picked last, or -1 before the first pick and after an edit.
     int ItemIndex() const { return edited_ ? -1 : currentIndex(); }
 
+    // Where the user made the last change: a pick in the drop-down, an arrow key
+    // (or the wheel) on the closed list, or a keystroke in its text field.
+    enum class Origin { DropDown, Keys, Typing };
+    Origin LastOrigin() const { return origin_; }
+
     void showPopup() override;
+    void hidePopup() override;
 
 signals:
     // Raised for the user's picks (a re-pick of the entry shown included) and for
@@ -39,7 +45,7 @@ protected:
 private:
     void Complete();
     void ShowPrompt();
-    void RaiseChange(bool edited);
+    void RaiseChange(Origin origin);
 
     QString prompt_;
     // Held until the list is first shown: a hidden list is never drawn, and most
@@ -47,4 +53,7 @@ private:
     QStringList pendingEntries_;
     bool complete_ = false;
     bool edited_ = false;
+    Origin origin_ = Origin::Keys;
+    // Set while the drop-down closes: Qt reports the pick right after closing it.
+    bool closing_ = false;
 };
