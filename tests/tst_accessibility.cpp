@@ -13,7 +13,10 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ApplyDesignedLook(); }
+    void initTestCase() {
+        ApplyDesignedLook();
+        QVERIFY(TranslateQt(QStringLiteral("ru")));
+    }
     void init();
     void cleanup() { form.reset(); }
 
@@ -24,6 +27,8 @@ private slots:
     void everyListIsOneConsistentTree();
     void aPickIsAnnouncedWhereTheUserIs();
     void developersPanelFromTheKeyboard();
+    void oneMenuFromEveryControl_data();
+    void oneMenuFromEveryControl();
 
 private:
     std::unique_ptr<TForm1> form;
@@ -213,6 +218,68 @@ void AccessibilityTest::developersPanelFromTheKeyboard() {
     QTest::keyClick(fans, Qt::Key_F10, Qt::ShiftModifier);
     QCOMPARE(entry, "Разработчики");
     QTRY_VERIFY(panel->isVisible());
+}
+
+using OpenMenu = std::function<void(TForm1*)>;
+Q_DECLARE_METATYPE(OpenMenu)
+
+void AccessibilityTest::oneMenuFromEveryControl_data() {
+    QTest::addColumn<OpenMenu>("open");
+    QTest::addColumn<QStringList>("entries");
+
+    const QStringList window{"Копировать отчёт", "Разработчики"};
+    const QStringList field = window + QStringList{"", "Отменить действие", "Повторить действие", "", "Вырезать", "Копировать",
+                                                   "Вставить", "Удалить", "", "Выделить всё"};
+    QTest::newRow("right-click in a list's field") << OpenMenu([](TForm1* window) {
+        QLineEdit* field = List(window, 52)->lineEdit();
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, field->mapTo(window, QPoint(4, 4)));
+    }) << field;
+    QTest::newRow("menu key in a list") << OpenMenu([](TForm1* window) {
+        List(window, 52)->setFocus(Qt::TabFocusReason);
+        PressMenuKey(window);
+    }) << field;
+    QTest::newRow("menu key in the current") << OpenMenu([](TForm1* window) {
+        Control(window, "Edit1")->setFocus(Qt::TabFocusReason);
+        PressMenuKey(window);
+    }) << field;
+    QTest::newRow("Shift+F10 in the voltage") << OpenMenu([](TForm1* window) {
+        QWidget* voltage = Control(window, "Edit2");
+        voltage->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(voltage, Qt::Key_F10, Qt::ShiftModifier);
+    }) << field;
+    QTest::newRow("right-click on a label") << OpenMenu([](TForm1* window) {
+        QWidget* label = Control(window, "Label8");
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, label->mapTo(window, QPoint(2, 2)));
+    }) << window;
+}
+
+// The window's entries first, then a field's own, in Russian, as a screen reader
+// reads them; opened twice, the same menu each time and no entry left over.
+void AccessibilityTest::oneMenuFromEveryControl() {
+    QFETCH(OpenMenu, open);
+    QList<QStringList> heard;
+    QList<QMenu*> menus;
+    for (int opening = 0; opening < 2; ++opening) {
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            menus << menu;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(menu);
+            QStringList names;
+            for (int i = 0; i < accessible->childCount(); ++i)
+                names << accessible->child(i)->text(QAccessible::Name).remove(u'&').section(u'\t', 0, 0);
+            heard << names;
+            QTest::keyClick(menu, Qt::Key_Escape);
+        });
+        // Offscreen, no window manager gives the window back its activation once the
+        // menu has closed.
+        QApplication::setActiveWindow(form.get());
+        open(form.get());
+    }
+    QCOMPARE(heard.size(), 2);
+    QTEST(heard[0], "entries");
+    QCOMPARE(heard[1], heard[0]);
+    QCOMPARE(menus[1], menus[0]);
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -24,6 +24,7 @@
 #include "Working.h"
 
 class QAction;
+class QMenu;
 class TComboBox;
 namespace Ui {
 class TForm1;
@@ -113,6 +114,9 @@ public slots:
     void Label16Click();
     void Button1Click();
 
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
     void FillLists();
     void ListChanged(const TComboBox* list);
@@ -122,12 +126,13 @@ private:
     void RefreshDisplay(Category category);
     void CopyReport();
     void ShowSupplyCheck(std::int32_t total);
-    void ShowContextMenu();
+    void ShowContextMenu(QWidget* target, QPoint at);
 
     std::unique_ptr<Ui::TForm1> ui;
     PowerState power;
     PickedNames picked;
     QAction* developers = nullptr;  // shows or hides the developers panel, as Label16 does
+    QMenu* menu = nullptr;          // the window's context menu, from every control
     // What the converter showed last; none until a conversion has succeeded.
     std::optional<std::int64_t> linePower;
 };
