@@ -251,8 +251,10 @@ void ReportTest::copy() {
 void ReportTest::ctrlCInAFieldCopiesItsText_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
-    QTest::newRow("a list") << "ComboBox34" << "DDR3 1066MHz";
-    QTest::newRow("the current") << "Edit1" << "35";
+    QTest::newRow("a list") << "ComboBox34"
+                            << "DDR3 1066MHz";
+    QTest::newRow("the current") << "Edit1"
+                                 << "35";
 }
 
 void ReportTest::ctrlCInAFieldCopiesItsText() {

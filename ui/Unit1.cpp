@@ -80,16 +80,12 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     developers->setCheckable(true);
     connect(developers, &QAction::triggered, this, [this] { Dispatch([this] { Label16Click(); }); });
     addAction(developers);
-    // One menu for the window's life: Qt ties an entry's accessible object to the
-    // first menu that showed it, so a menu built anew at each opening goes silent
-    // for a screen reader from its second opening on.
-    menu = new QMenu(this);
-    menu->addActions(actions());
     // The menu key and a right-click reach contextMenuEvent; Shift+F10 is the other key.
     connect(new QShortcut(Qt::SHIFT | Qt::Key_F10, this), &QShortcut::activated, this, [this] {
         QWidget* focused = focusWidget();
         if (!focused) focused = this;
-        Dispatch([this, focused] { ShowContextMenu(focused, focused->mapToGlobal(focused->rect().center())); });
+        Dispatch(
+            [this, focused] { ShowContextMenu(focused, focused->mapToGlobal(focused->rect().center())); });
     });
 }
 
@@ -193,6 +189,13 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
 // On a text field the field's own edit entries follow the window's, built afresh
 // for its text and selection of the moment, and gone again once the menu closes.
 void TForm1::ShowContextMenu(QWidget* target, QPoint at) {
+    // One menu for the window's life, built at its first opening: Qt ties an
+    // entry's accessible object to the first menu that showed it, so a menu built
+    // anew at each opening goes silent for a screen reader from the second on.
+    if (!menu) {
+        menu = new QMenu(this);
+        menu->addActions(actions());
+    }
     auto* field = qobject_cast<QLineEdit*>(target);
     if (const auto* list = qobject_cast<QComboBox*>(target)) field = list->lineEdit();
     const std::unique_ptr<QMenu> editMenu(field ? field->createStandardContextMenu() : nullptr);

@@ -132,7 +132,7 @@ private:
     PowerState power;
     PickedNames picked;
     QAction* developers = nullptr;  // shows or hides the developers panel, as Label16 does
-    QMenu* menu = nullptr;          // the window's context menu, from every control
+    QMenu* menu = nullptr;          // the window's context menu from every control; none until first opened
     // What the converter showed last; none until a conversion has succeeded.
     std::optional<std::int64_t> linePower;
 };

@@ -36,7 +36,8 @@ void ApplyDesignedLook() {
 
 bool TranslateQt(const QString& language) {
     auto* translation = new QTranslator(qApp);
-    if (translation->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+    if (translation->load(QStringLiteral("qtbase_") + language,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
         QCoreApplication::installTranslator(translation))
         return true;
     delete translation;

@@ -11,7 +11,8 @@ TButton::TButton(QWidget* parent) : QPushButton(parent) {
 
 void TButton::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         click();
         return;
     }
