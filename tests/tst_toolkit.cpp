@@ -8,9 +8,9 @@
 #include <stdexcept>
 
 #include "Exception.h"
+#include "TApplication.h"
 #include "TButton.h"
 #include "TComboBox.h"
-#include "TApplication.h"
 #include "TLabel.h"
 #include "UserActions.h"
 
