@@ -11,7 +11,8 @@
 template <typename Form>
 int Project1(Form*& form) {
     try {
-        Application->Initialize();
+        // The window is Russian; so are the texts Qt supplies itself.
+        Application->Initialize(QStringLiteral("ru"));
         Application->CreateForm(form);
         Application->Run();
     } catch (const Exception& error) {

@@ -7,6 +7,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QCursor>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -72,6 +74,14 @@ inline void Perform(const QWidget* window, const QString& action) {
         TypeInto(list, words.mid(2).join(' '));
     else
         QFAIL(qPrintable("unknown action " + action));
+}
+
+// The menu key, as X11's platform plugin passes it on: a keyboard context menu
+// event to the window, which Qt hands to the control with the focus.
+inline void PressMenuKey(QWidget* window) {
+    QVERIFY(window && window->windowHandle());
+    QContextMenuEvent press(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
+    QApplication::sendEvent(window->windowHandle(), &press);
 }
 
 inline void Click(QWidget* widget) {

@@ -26,7 +26,7 @@ grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/org.ostrel.Ost
     { echo "the metainfo's release is not $version"; exit 1; }
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 fonts-liberation; do
+for needed in libqt6widgets6 fonts-liberation qt6-translations-l10n; do
     grep -q "$needed" <<<"$depends" || { echo "Depends lacks $needed: $depends"; exit 1; }
 done
 for file in bin/ostrel share/applications/org.ostrel.Ostrel.desktop share/metainfo/org.ostrel.Ostrel.metainfo.xml \

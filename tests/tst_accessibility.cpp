@@ -8,6 +8,7 @@
 #include "Announce.h"
 #include "Breakdown.h"
 #include "Category.h"
+#include "TApplication.h"
 #include "Unit1.h"
 #include "UserActions.h"
 #include "Working.h"
@@ -19,6 +20,11 @@ public:
     AccessibilityTest() : WindowFixture(Make<TForm1>) {}
 
 private slots:
+    // Qt's own texts, in the edit entries of the menu, as the program has them.
+    void initTestCase() {
+        WindowFixture::initTestCase();
+        QVERIFY(TranslateQt(QStringLiteral("ru")));
+    }
     void init();
     void names_data();
     void names();
@@ -31,6 +37,8 @@ private slots:
     void aChangeIsSpokenOnce();
     void typingIsSpokenOnceItPauses();
     void developersPanelFromTheKeyboard();
+    void oneMenuFromEveryControl_data();
+    void oneMenuFromEveryControl();
 };
 
 namespace {
@@ -304,6 +312,61 @@ void AccessibilityTest::developersPanelFromTheKeyboard() {
     QTest::keyClick(fans, Qt::Key_F10, Qt::ShiftModifier);
     QCOMPARE(entry, "Разработчики");
     QTRY_VERIFY(panel->isVisible());
+}
+
+using OpenMenu = std::function<void(QWidget*)>;
+Q_DECLARE_METATYPE(OpenMenu)
+
+void AccessibilityTest::oneMenuFromEveryControl_data() {
+    QTest::addColumn<OpenMenu>("open");
+    QTest::addColumn<QStringList>("entries");
+
+    const QStringList window{"Копировать отчёт", "Разработчики"};
+    const QStringList field = window + QString(
+                                           ",Отменить действие,Повторить действие,,Вырезать,Копировать,"
+                                           "Вставить,Удалить,,Выделить всё")
+                                           .split(u',');
+    QTest::newRow("right-click in a list's field") << OpenMenu([](QWidget* window) {
+        QLineEdit* field = List(window, 52)->lineEdit();
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, field->mapTo(window, QPoint(4, 4)));
+    }) << field;
+    QTest::newRow("menu key in the current") << OpenMenu([](QWidget* window) {
+        Control(window, "Edit1")->setFocus(Qt::TabFocusReason);
+        PressMenuKey(window);
+    }) << field;
+    QTest::newRow("right-click on a label") << OpenMenu([](QWidget* window) {
+        QWidget* label = Control(window, "Label8");
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, label->mapTo(window, QPoint(2, 2)));
+    }) << window;
+}
+
+// The window's entries first, then a field's own, in Russian, as a screen reader
+// reads them; opened twice, the same menu each time and no entry left over.
+void AccessibilityTest::oneMenuFromEveryControl() {
+    QFETCH(OpenMenu, open);
+    QList<QStringList> heard;
+    QList<QMenu*> menus;
+    for (int opening = 0; opening < 2; ++opening) {
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            menus << menu;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(menu);
+            QStringList names;
+            for (int i = 0; i < accessible->childCount(); ++i)
+                names << accessible->child(i)->text(QAccessible::Name).remove(u'&').section(u'\t', 0, 0);
+            heard << names;
+            QTest::keyClick(menu, Qt::Key_Escape);
+        });
+        // Offscreen, no window manager gives the window back its activation once the
+        // menu has closed.
+        QApplication::setActiveWindow(form.get());
+        open(form.get());
+    }
+    QCOMPARE(heard.size(), 2);
+    QTEST(heard[0], "entries");
+    QCOMPARE(heard[1], heard[0]);
+    QCOMPARE(menus[1], menus[0]);
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -22,6 +22,8 @@ private slots:
     void failedClickKeepsTheLastResult();
     void converterLeavesTheFiguresAlone();
     void supplyCheckFollowsPicksAndConversions();
+    void keysOnTheConverter_data();
+    void keysOnTheConverter();
 
 private:
     // Replaces both fields' texts by typing and clicks "=".
@@ -160,9 +162,30 @@ void ConverterWindowTest::supplyCheckFollowsPicksAndConversions() {
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     auto* button = Control(form.get(), "Button1");
     button->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(button, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(button, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY2(QGuiApplication::clipboard()->text().endsWith("\n" + shortOf + "\n"),
              qPrintable(QGuiApplication::clipboard()->text()));
+}
+
+void ConverterWindowTest::keysOnTheConverter_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("Return on =") << "Button1" << int(Qt::Key_Return) << "420Вт";
+    QTest::newRow("Enter on =") << "Button1" << int(Qt::Key_Enter) << "420Вт";
+    QTest::newRow("Return in the voltage") << "Edit2" << int(Qt::Key_Return) << "0Вт";
+}
+
+// Only "=" converts, from the keyboard as from the mouse.
+void ConverterWindowTest::keysOnTheConverter() {
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QTest::keyClicks(Control(form.get(), "Edit1"), "35");
+    QTest::keyClicks(Control(form.get(), "Edit2"), "12");
+    QWidget* focused = Control(form.get(), control);
+    focused->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(focused, Qt::Key(key));
+    QTEST(Caption(form.get(), "Label28"), "result");
 }
 
 QTEST_MAIN(ConverterWindowTest)

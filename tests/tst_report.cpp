@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The working behind the figures, as a user finds it in the window: the tooltip
-// of each figure label, and the report that Ctrl+C and the context menu copy.
+// of each figure label, and the report that Ctrl+Shift+C and the context menu copy.
 
 #include <QAccessible>
 #include <QClipboard>
@@ -26,7 +26,8 @@ private slots:
     void aLabelNotYetRefreshedHasNoWorking();
     void copy_data();
     void copy();
-    void ctrlCInAListCopiesItsText();
+    void ctrlCInAFieldCopiesItsText_data();
+    void ctrlCInAFieldCopiesItsText();
 
 private:
     // The tooltip a user sees after resting the pointer on the label.
@@ -195,12 +196,15 @@ void ReportTest::copy_data() {
     QTest::addColumn<Copy>("copy");
     QTest::addColumn<QString>("menuEntry");
 
-    QTest::newRow("Ctrl+C on the button") << Copy([](QWidget* window) {
-        auto* button = Control(window, "Button1");
-        button->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(button, Qt::Key_C, Qt::ControlModifier);
-        return QString();
-    }) << "";
+    // The report's shortcut, from every kind of control; a field's text selected as
+    // Tab selects it must not keep the shortcut for itself.
+    for (const char* name : {"Button1", "ComboBox52", "Edit1"})
+        QTest::addRow("Ctrl+Shift+C in %s", name) << Copy([name](QWidget* window) {
+            QWidget* control = Control(window, name);
+            control->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(control, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+            return QString();
+        }) << "";
     QTest::newRow("context menu over a label") << Copy([](QWidget* window) {
         const auto entry = PickFromContextMenu();
         auto* label = Control(window, "Label8");
@@ -236,13 +240,24 @@ void ReportTest::copy() {
 }
 
 // A text field takes Ctrl+C for its own text.
-void ReportTest::ctrlCInAListCopiesItsText() {
-    TComboBox* memory = List(form.get(), 34);
-    Pick(memory, 2);
-    memory->setFocus(Qt::TabFocusReason);
-    memory->lineEdit()->selectAll();
-    QTest::keyClick(memory, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), "DDR3 1066MHz");
+void ReportTest::ctrlCInAFieldCopiesItsText_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a list") << "ComboBox34"
+                            << "DDR3 1066MHz";
+    QTest::newRow("the current") << "Edit1"
+                                 << "35";
+}
+
+void ReportTest::ctrlCInAFieldCopiesItsText() {
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    Pick(List(form.get(), 34), 2);
+    QTest::keyClicks(Control(form.get(), "Edit1"), "35");
+    QWidget* field = Control(form.get(), control);
+    field->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), text);
 }
 
 QTEST_MAIN(ReportTest)

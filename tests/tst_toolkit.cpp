@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "Exception.h"
+#include "TApplication.h"
 #include "TButton.h"
 #include "TComboBox.h"
 #include "TLabel.h"
@@ -28,6 +29,7 @@ private slots:
     void labelClicks();
     void handlerErrors_data();
     void handlerErrors();
+    void qtTranslation();
 
 private:
     std::unique_ptr<QWidget> window;
@@ -244,6 +246,14 @@ void ToolkitTest::handlerErrors() {
     QCOMPARE(watcher.texts, (QStringList{message, message}));
     QCOMPARE(calls, 2);
     QCOMPARE(list->ItemIndex(), 1);
+}
+
+// Without a translation Qt stays in English; with one, its own texts follow.
+void ToolkitTest::qtTranslation() {
+    QVERIFY(!TranslateQt(QStringLiteral("xx")));
+    QCOMPARE(QLineEdit::tr("Select All"), "Select All");
+    QVERIFY(TranslateQt(QStringLiteral("ru")));
+    QCOMPARE(QLineEdit::tr("Select All"), "Выделить всё");
 }
 
 QTEST_MAIN(ToolkitTest)

@@ -46,8 +46,10 @@ void WindowTest::window() {
     QCOMPARE(form->windowTitle(), "Ostrel");
     QCOMPARE(form->pos(), QPoint(191, 112));
     QCOMPARE(form->size(), QSize(657, 673));
-    // Every control lies inside the client rectangle from (8, 8) to (633, 632).
+    // Every control lies inside the client rectangle from (8, 8) to (633, 632); the
+    // context menu is a window of its own.
     for (const QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow()) continue;
         const QRect area = child->geometry();
         QVERIFY2(area.left() >= 8 && area.top() >= 8 && area.right() < 633 && area.bottom() < 632,
                  qPrintable(child->objectName()));

@@ -3,7 +3,10 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
 #include <QStringList>
@@ -70,9 +73,10 @@ TForm1::TForm1(QWidget* parent)
          {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6, ui->Label15, ui->Label28})
         ShowWatts(figure, 0);
 
-    // Ctrl+C copies the report only where no text field takes it for its own text.
+    // Not Ctrl+C: Tab selects a field's whole text, and there Ctrl+C copies that
+    // text, as a user expects. This one reaches the report from every control.
     auto* copyReport = new QAction(QStringLiteral("Копировать отчёт"), this);
-    copyReport->setShortcut(QKeySequence::Copy);
+    copyReport->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
     connect(copyReport, &QAction::triggered, this, [this] { Dispatch([this] { CopyReport(); }); });
     addAction(copyReport);
     // The corner mark answers only to the pointer; this is its way in from the keyboard.
@@ -80,10 +84,13 @@ TForm1::TForm1(QWidget* parent)
     developers->setCheckable(true);
     connect(developers, &QAction::triggered, this, [this] { Dispatch([this] { Label16Click(); }); });
     addAction(developers);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
-    // The menu key opens the context menu by itself; Shift+F10 is its other key.
-    connect(new QShortcut(Qt::SHIFT | Qt::Key_F10, this), &QShortcut::activated, this,
-            [this] { Dispatch([this] { ShowContextMenu(); }); });
+    // The menu key and a right-click reach contextMenuEvent; Shift+F10 is the other key.
+    connect(new QShortcut(Qt::SHIFT | Qt::Key_F10, this), &QShortcut::activated, this, [this] {
+        QWidget* focused = focusWidget();
+        if (!focused) focused = this;
+        Dispatch(
+            [this, focused] { ShowContextMenu(focused, focused->mapToGlobal(focused->rect().center())); });
+    });
 }
 
 TForm1::~TForm1() = default;
@@ -174,11 +181,35 @@ void TForm1::ShowSupplyCheck() {
     ui->Label28->SetExplanation(QString::fromStdString(SupplyCheck(*linePower, figures.grandTotal)));
 }
 
-// Where the keyboard is: over the control that has the focus.
-void TForm1::ShowContextMenu() {
-    const QWidget* focused = focusWidget();
-    const QPoint at = focused ? focused->mapToGlobal(focused->rect().center()) : mapToGlobal(QPoint());
-    QMenu::exec(actions(), at, nullptr, this);
+// The text fields pass their context menu events on to the window (NoContextMenu),
+// so that every control opens the same menu.
+void TForm1::contextMenuEvent(QContextMenuEvent* event) {
+    QWidget* target = event->reason() == QContextMenuEvent::Keyboard ? focusWidget() : childAt(event->pos());
+    ShowContextMenu(target ? target : this, event->globalPos());
+}
+
+// On a text field the field's own edit entries follow the window's, built afresh
+// for its text and selection of the moment, and gone again once the menu closes.
+void TForm1::ShowContextMenu(QWidget* target, QPoint at) {
+    // One menu for the window's life, built at its first opening: Qt ties an
+    // entry's accessible object to the first menu that showed it, so a menu built
+    // anew at each opening goes silent for a screen reader from the second on.
+    if (!menu) {
+        menu = new QMenu(this);
+        menu->addActions(actions());
+    }
+    auto* field = qobject_cast<QLineEdit*>(target);
+    if (const auto* list = qobject_cast<QComboBox*>(target)) field = list->lineEdit();
+    const std::unique_ptr<QMenu> editMenu(field ? field->createStandardContextMenu() : nullptr);
+    std::unique_ptr<QAction> separator;
+    if (editMenu) {
+        separator.reset(menu->addSeparator());
+        menu->addActions(editMenu->actions());
+    }
+    menu->exec(at);
+    if (!editMenu) return;
+    for (QAction* entry : editMenu->actions()) menu->removeAction(entry);
+    menu->removeAction(separator.get());
 }
 
 void TForm1::Label16Click() {

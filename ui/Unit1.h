@@ -26,6 +26,7 @@
 #include "Working.h"
 
 class QAction;
+class QMenu;
 class TComboBox;
 namespace Ui {
 class TForm1;
@@ -115,6 +116,9 @@ public slots:
     void Label16Click();
     void Button1Click();
 
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
     void FillLists();
     void ListChanged(const TComboBox* list);
@@ -124,7 +128,7 @@ private:
     void RefreshDisplay(Category category);
     void CopyReport();
     void ShowSupplyCheck();
-    void ShowContextMenu();
+    void ShowContextMenu(QWidget* target, QPoint at);
 
     std::unique_ptr<Ui::TForm1> ui;
     PowerState power;
@@ -133,6 +137,7 @@ private:
     Breakdown figures;
     PickedNames picked;
     QAction* developers = nullptr;  // shows or hides the developers panel, as Label16 does
+    QMenu* menu = nullptr;          // the window's context menu from every control; none until first opened
     // What the converter showed last; none until a conversion has succeeded.
     std::optional<std::int64_t> linePower;
 };

@@ -136,9 +136,48 @@ def run(app):
     return 1 if failures else 0
 
 
+def keyboard_route(app):
+    # The report's shortcut from a list, whose text Tab has selected.
+    tab_to("Оперативная память: тип")
+    key("ctrl+shift+c")
+    report = wait_for(lambda: clipboard().startswith("Ostrel: расчёт мощности") and clipboard(), "the report")
+    check("DDR3 2400MHz" in report, f"the report from a list is {report!r}")
+
+    # The menu key in a list, twice: each opening's entries take the focus with a
+    # valid source, as a screen reader needs them.
+    for opening in (1, 2):
+        key("Menu")
+        heard = []
+        for _ in range(2):
+            before = focus[0]
+            key("Down")
+            item = wait_for(lambda: focus[0] is not before and focus[0], f"an entry's focus, opening {opening}")
+            heard.append(item.name)
+        check(heard == ["Копировать отчёт", "Разработчики"], f"opening {opening} of the menu said {heard}")
+        entries = [node.name.split("\t")[0] for node in item.parent if node.getRole() == pyatspi.ROLE_MENU_ITEM]
+        check(entries[:2] == heard and "Выделить всё" in entries and "Copy" not in entries,
+              f"opening {opening} of the menu holds {entries}")
+        key("Escape")
+        wait_for(lambda: focus[0] is not None and focus[0].getRole() != pyatspi.ROLE_MENU_ITEM, "the list again")
+
+    # Return on "=" converts; Return in a field does not.
+    tab_to("Ток по линии, ампер")
+    key("6", "Tab", "1", "2", "Return")
+    line = find(app, LABEL, "Мощность по линии:")
+    check(line.name == "Мощность по линии: 420 Вт", f"Return in a field converted: {line.name!r}")
+    key("Tab", "Return")
+    wait_for(lambda: find(app, LABEL, "Мощность по линии: 72 Вт"), "the line power after Return on =")
+
+
+def clipboard():
+    return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
+
+
 def drive(app, result):
     try:
-        result.append(run(app))
+        run(app)
+        keyboard_route(app)
+        result.append(1 if failures else 0)
     except Failure as failure:
         print("FAIL:", failure, flush=True)
     finally:

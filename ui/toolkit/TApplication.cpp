@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 #include "Exception.h"
 #include "ProgramIcon.h"
@@ -32,6 +34,16 @@ void ApplyDesignedLook() {
     QApplication::setFont(face);
 }
 
+bool TranslateQt(const QString& language) {
+    auto* translation = new QTranslator(qApp);
+    if (translation->load(QStringLiteral("qtbase_") + language,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(translation))
+        return true;
+    delete translation;
+    return false;
+}
+
 TApplication::TApplication() = default;
 
 TApplication::~TApplication() = default;
@@ -41,8 +53,9 @@ void TApplication::Terminate() {
     qtApplication_.reset();
 }
 
-void TApplication::Initialize() {
+void TApplication::Initialize(const QString& language) {
     qtApplication_ = std::make_unique<QApplication>(qtArgc, qtArgv);
+    TranslateQt(language);
     QApplication::setApplicationName(QStringLiteral("Ostrel"));
     QApplication::setWindowIcon(ProgramIcon());
     ApplyDesignedLook();

@@ -18,8 +18,10 @@ public:
     TApplication& operator=(const TApplication&) = delete;
 
     // Starts Qt without the command line: the program takes no options, and Qt's
-    // own (-platform, -style, -reverse, ...) must not change it either.
-    void Initialize();
+    // own (-platform, -style, -reverse, ...) must not change it either. Qt's own
+    // texts (a field's edit menu, a message box's buttons) speak the program's
+    // language, given as a code such as "ru", where Qt has a translation into it.
+    void Initialize(const QString& language);
 
     // The program has one form: the main window, whose closing ends Run().
     template <typename Form>
@@ -51,3 +53,8 @@ extern TApplication* const Application;
 // "MS Sans Serif", which Linux lacks. Called by Initialize(), and by tests and
 // tools that build a window under their own QApplication.
 void ApplyDesignedLook();
+
+// Installs Qt's own translation into the language, read from Qt's translations
+// folder; false, and Qt stays in English, where there is none. Called by
+// Initialize(), and by tests that build a window under their own QApplication.
+bool TranslateQt(const QString& language);

@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCompleter>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -110,6 +111,9 @@ void TComboBox::showEvent(QShowEvent* event) {
     QComboBox::showEvent(event);
 }
 
+// Qt's list takes the event and shows nothing; the form's menu is the list's.
+void TComboBox::contextMenuEvent(QContextMenuEvent* event) { event->ignore(); }
+
 void TComboBox::Complete() {
     complete_ = true;
     auto* field = new QLineEdit(this);
@@ -120,6 +124,9 @@ void TComboBox::Complete() {
     setLineEdit(field);
     // The completer would rewrite the text while the user types.
     field->setCompleter(nullptr);
+    // A right-click or the menu key in the field goes on to the list and its form,
+    // whose menu may offer the field's edit entries among its own.
+    field->setContextMenuPolicy(Qt::NoContextMenu);
     // On Enter or on leaving the field Qt would select an entry that matches the
     // typed text and report it as a pick; an edit is an edit until the user picks.
     disconnect(field, &QLineEdit::editingFinished, this, nullptr);
