@@ -2,7 +2,6 @@
 // The working behind the figures, as a user finds it in the window: the tooltip
 // of each figure label, and the report that Ctrl+Shift+C and the context menu copy.
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QMenu>
 #include <QSignalSpy>
@@ -175,16 +174,16 @@ Q_DECLARE_METATYPE(Copy)
 
 namespace {
 
-// Acts on the context menu once it is open: reads its one entry and picks it with
-// the keyboard. The entry outlives the call: the menu may open after it returns.
+// Acts on the context menu once it is open: takes its first entry with the
+// keyboard (a menu opened from the keyboard starts there) and gives its name. The
+// entry outlives the call: the menu may open after it returns.
 std::shared_ptr<QString> PickFromContextMenu() {
     auto entry = std::make_shared<QString>();
     QTimer::singleShot(0, [entry] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu) return;
-        QAccessibleInterface* item = QAccessible::queryAccessibleInterface(menu)->child(0);
-        *entry = item ? item->text(QAccessible::Name) : QString();
-        QTest::keyClick(menu, Qt::Key_Down);
+        if (!menu->activeAction()) QTest::keyClick(menu, Qt::Key_Down);
+        if (menu->activeAction()) *entry = menu->activeAction()->text();
         QTest::keyClick(menu, Qt::Key_Return);
     });
     return entry;

@@ -89,7 +89,7 @@ TForm1::TForm1(QWidget* parent)
         QWidget* focused = focusWidget();
         if (!focused) focused = this;
         Dispatch(
-            [this, focused] { ShowContextMenu(focused, focused->mapToGlobal(focused->rect().center())); });
+            [this, focused] { ShowContextMenu(focused, focused->mapToGlobal(focused->rect().center()), true); });
     });
 }
 
@@ -184,13 +184,14 @@ void TForm1::ShowSupplyCheck() {
 // The text fields pass their context menu events on to the window (NoContextMenu),
 // so that every control opens the same menu.
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {
-    QWidget* target = event->reason() == QContextMenuEvent::Keyboard ? focusWidget() : childAt(event->pos());
-    ShowContextMenu(target ? target : this, event->globalPos());
+    const bool fromKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    QWidget* target = fromKeyboard ? focusWidget() : childAt(event->pos());
+    ShowContextMenu(target ? target : this, event->globalPos(), fromKeyboard);
 }
 
 // On a text field the field's own edit entries follow the window's, built afresh
 // for its text and selection of the moment, and gone again once the menu closes.
-void TForm1::ShowContextMenu(QWidget* target, QPoint at) {
+void TForm1::ShowContextMenu(QWidget* target, QPoint at, bool fromKeyboard) {
     // One menu for the window's life, built at its first opening: Qt ties an
     // entry's accessible object to the first menu that showed it, so a menu built
     // anew at each opening goes silent for a screen reader from the second on.
@@ -206,6 +207,9 @@ void TForm1::ShowContextMenu(QWidget* target, QPoint at) {
         separator.reset(menu->addSeparator());
         menu->addActions(editMenu->actions());
     }
+    // Opened from the keyboard, the menu starts on its first entry, as desktop menus
+    // do: a screen reader says it as the menu opens, and Return takes it.
+    if (fromKeyboard) menu->setActiveAction(menu->actions().constFirst());
     menu->exec(at);
     if (!editMenu) return;
     for (QAction* entry : editMenu->actions()) menu->removeAction(entry);

@@ -128,7 +128,7 @@ private:
     void RefreshDisplay(Category category);
     void CopyReport();
     void ShowSupplyCheck();
-    void ShowContextMenu(QWidget* target, QPoint at);
+    void ShowContextMenu(QWidget* target, QPoint at, bool fromKeyboard);
 
     std::unique_ptr<Ui::TForm1> ui;
     PowerState power;
