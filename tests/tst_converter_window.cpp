@@ -16,7 +16,6 @@ public:
     ConverterWindowTest() : WindowFixture(Make<TForm1>) {}
 
 private slots:
-
     void convert_data();
     void convert();
     void failedClickKeepsTheLastResult();
@@ -24,11 +23,12 @@ private slots:
     void supplyCheckFollowsPicksAndConversions();
     void keysOnTheConverter_data();
     void keysOnTheConverter();
+    void tabbingBackSelectsTheField_data();
+    void tabbingBackSelectsTheField();
 
 private:
     // Replaces both fields' texts by typing and clicks "=".
     void Convert(const QString& amperes, const QString& volts);
-
 };
 
 void ConverterWindowTest::Convert(const QString& amperes, const QString& volts) {
@@ -186,6 +186,31 @@ void ConverterWindowTest::keysOnTheConverter() {
     focused->setFocus(Qt::TabFocusReason);
     QTest::keyClick(focused, Qt::Key(key));
     QTEST(Caption(form.get(), "Label28"), "result");
+}
+
+// Shift+Tab back into a field selects its text, so that what is typed replaces it;
+// the selection comes a moment after the focus, and what is typed before it comes
+// is kept, never selected and lost.
+void ConverterWindowTest::tabbingBackSelectsTheField_data() {
+    QTest::addColumn<bool>("pause");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("typed after the selection") << true << "45";
+    QTest::newRow("typed before it") << false << "3545";
+}
+
+void ConverterWindowTest::tabbingBackSelectsTheField() {
+    QFETCH(bool, pause);
+    auto* current = Control<QLineEdit>(form.get(), "Edit1");
+    current->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(current, "35");
+    QTest::keyClick(current, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), current);
+    if (pause) QTRY_VERIFY(current->hasSelectedText());
+    QTest::keyClick(current, Qt::Key_4);
+    QTest::qWait(20);
+    QTest::keyClick(current, Qt::Key_5);
+    QTEST(current->text(), "text");
 }
 
 QTEST_MAIN(ConverterWindowTest)

@@ -10,6 +10,10 @@ import pyatspi
 
 LABEL, PANEL, TEXT = pyatspi.ROLE_LABEL, pyatspi.ROLE_PANEL, pyatspi.ROLE_TEXT
 failures, renames, focus = [], [], [None]
+# What the current field told the bus, in order: a screen reader presents a field
+# only when it hears of the focus before the field's cursor and selection.
+CURRENT = "Ток по линии, ампер"
+current_events = []
 # What the program has told a screen reader to speak at once, in order.
 notices = []
 
@@ -160,12 +164,25 @@ def keyboard_route(app):
         wait_for(lambda: focus[0] is not None and focus[0].getRole() != pyatspi.ROLE_MENU_ITEM, "the list again")
 
     # Return on "=" converts; Return in a field does not.
-    tab_to("Ток по линии, ампер")
+    current_events.clear()
+    tab_to(CURRENT)
+    check(current_events[:1] == ["focused"], f"Tab into the empty current told {current_events}")
     key("6", "Tab", "1", "2", "Return")
     line = find(app, LABEL, "Мощность по линии:")
     check(line.name == "Мощность по линии: 420 Вт", f"Return in a field converted: {line.name!r}")
     key("Tab", "Return")
     wait_for(lambda: find(app, LABEL, "Мощность по линии: 72 Вт"), "the line power after Return on =")
+
+    # Back into the current, which holds "6": heard first, then its text selected.
+    current_events.clear()
+    field = None
+    while field is None or field.name != CURRENT:
+        before = focus[0]
+        key("shift+Tab")
+        field = wait_for(lambda: focus[0] is not before and focus[0], "the focus to move on Shift+Tab")
+    wait_for(lambda: field.queryText().getNSelections() == 1, "the current's text selected")
+    check(current_events[:1] == ["focused"] and "selection" in current_events,
+          f"Shift+Tab into the current told {current_events}")
 
 
 def clipboard():
@@ -186,6 +203,13 @@ def drive(app, result):
 def on_focus(event):
     if event.detail1:
         focus[0] = event.source
+
+
+def on_current(event):
+    if event.source.name == CURRENT and (event.type != "object:state-changed:focused" or event.detail1):
+        current_events.append({"object:state-changed:focused": "focused",
+                               "object:text-caret-moved": "caret",
+                               "object:text-selection-changed": "selection"}[event.type])
 
 
 def on_name(event):
@@ -215,6 +239,8 @@ if __name__ == "__main__":
     # the registry's notice: registered once the program is up, and given time to
     # arrive, no event of the test is lost.
     pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    pyatspi.Registry.registerEventListener(on_current, "object:state-changed:focused", "object:text-caret-moved",
+                                           "object:text-selection-changed")
     pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
     pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
     pyatspi.Registry.registerEventListener(on_announcement, "object:announcement")
