@@ -255,6 +255,10 @@ void ReportTest::ctrlCInAFieldCopiesItsText() {
     QTest::keyClicks(Control(form.get(), "Edit1"), "35");
     QWidget* field = Control(form.get(), control);
     field->setFocus(Qt::TabFocusReason);
+    // As Tab leaves the field's text: selected, a moment after the focus.
+    auto* edit = qobject_cast<QLineEdit*>(field);
+    if (auto* list = qobject_cast<QComboBox*>(field)) edit = list->lineEdit();
+    QTRY_VERIFY(edit->hasSelectedText());
     QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), text);
 }
