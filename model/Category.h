@@ -54,4 +54,6 @@ constexpr bool OneRowPerCategory(const std::array<Row, rows>& table) {
 }
 static_assert(OneRowPerCategory(categories));
 
-constexpr const CategoryRow& RowOf(Category category) { return categories[static_cast<std::size_t>(category)]; }
+constexpr const CategoryRow& RowOf(Category category) {
+    return categories[static_cast<std::size_t>(category)];
+}

@@ -22,7 +22,9 @@ std::string Num(std::int64_t value) { return std::to_string(value); }
 
 std::string Watts(std::int64_t value) { return Num(value) + " Вт"; }
 
-std::string NonePicked(Category category) { return std::string(RowOf(category).nonePicked) + ": " + Watts(0); }
+std::string NonePicked(Category category) {
+    return std::string(RowOf(category).nonePicked) + ": " + Watts(0);
+}
 
 // 64 bits, so that neither the reserve nor what follows from it can overflow.
 constexpr std::int64_t WithReserve(std::int32_t total) { return std::int64_t{total} + supplyReserveWatts; }
@@ -33,8 +35,8 @@ std::vector<std::string> ProcessorWorking(const PowerState& state, const Breakdo
     if (watts == 0 && percent == 0) return {NonePicked(Category::Processor)};
     return {model.empty() ? std::string(RowOf(Category::Processor).nonePicked) : std::string(model),
             Watts(watts) + ", разгон " + Num(percent) + " %: " + Num(watts) + " × " + Num(percent) + " ÷ " +
-                Num(cpuOverclockDivisor) + " = " + Num(share) + "; " + Num(share) + " + " + Num(watts) + " + " +
-                Num(percent) + " = " + Watts(figures.subtotals[Category::Processor])};
+                Num(cpuOverclockDivisor) + " = " + Num(share) + "; " + Num(share) + " + " + Num(watts) +
+                " + " + Num(percent) + " = " + Watts(figures.subtotals[Category::Processor])};
 }
 
 std::vector<std::string> GraphicsWorking(const PowerState& state, const Breakdown& figures,
@@ -46,18 +48,20 @@ std::vector<std::string> GraphicsWorking(const PowerState& state, const Breakdow
     return {std::string(model), Num(count) + " × " + Watts(watts) + " = " + Watts(allCards) + ", разгон " +
                                     Num(percent) + " %: " + Num(allCards) + " × " + Num(percent) + " ÷ " +
                                     Num(gpuOverclockDivisor) + " = " + Num(share) + "; " + Num(allCards) +
-                                    " + " + Num(share) + " = " + Watts(figures.subtotals[Category::Graphics])};
+                                    " + " + Num(share) + " = " +
+                                    Watts(figures.subtotals[Category::Graphics])};
 }
 
-std::vector<std::string> MemoryWorking(const PowerState& state, const Breakdown& figures, std::string_view type) {
+std::vector<std::string> MemoryWorking(const PowerState& state, const Breakdown& figures,
+                                       std::string_view type) {
     const std::int32_t watts = state.ramWatts, count = state.ramCount, percent = state.ramOverclock;
     const std::int32_t share = figures.ramSharePerModule;
     if (watts == 0) return {NonePicked(Category::Memory)};
     if (count == 0) return {std::string(type), "количество планок не выбрано: " + Watts(0)};
     return {std::string(type), Num(count) + " × " + Watts(watts) + ", разгон " + Num(percent) + " %: " +
-                                   Num(watts) + " × " + Num(percent) + "² ÷ " + Num(ramOverclockDivisor) + " = " +
-                                   Num(share) + " на планку; (" + Num(watts) + " + " + Num(share) + ") × " +
-                                   Num(count) + " = " + Watts(figures.subtotals[Category::Memory])};
+                                   Num(watts) + " × " + Num(percent) + "² ÷ " + Num(ramOverclockDivisor) +
+                                   " = " + Num(share) + " на планку; (" + Num(watts) + " + " + Num(share) +
+                                   ") × " + Num(count) + " = " + Watts(figures.subtotals[Category::Memory])};
 }
 
 // One line per row or cell that counts, then, where two or more count, their sum:
@@ -125,8 +129,8 @@ std::vector<std::string> TotalWorking(const Breakdown& figures) {
         sum += " + " + std::string(row.shortName) + " " + Num(figures.subtotals[row.category]);
     return {
         sum + " = " + Watts(total),
-        "Блок питания: " + Num(total) + " + " + Watts(supplyReserveWatts) + " запаса = " +
-            Watts(WithReserve(total)) + " → " + Watts(SuggestedSupply(total)),
+        "Блок питания: " + Num(total) + " + " + Watts(supplyReserveWatts) +
+            " запаса = " + Watts(WithReserve(total)) + " → " + Watts(SuggestedSupply(total)),
         "Ток по линии " + Num(supplyLineVolts) + " В: " + Num(total) + " ÷ " + Num(supplyLineVolts) + " → " +
             Num(TwelveVoltAmperes(total)) + " А",
     };

@@ -109,8 +109,9 @@ QString CaptionOf(Category category) { return FromModel(RowOf(category).caption)
 // working and the report give it.
 void AccessibilityTest::everyListAndFigureIsNamedForItsGroup() {
     const QMap<QString, Category> groupOf{
-        {"GroupBox1", Category::Processor}, {"GroupBox2", Category::Graphics}, {"GroupBox3", Category::Memory},
-        {"GroupBox4", Category::Disks},     {"GroupBox5", Category::Optical},  {"GroupBox7", Category::Fans}};
+        {"GroupBox1", Category::Processor}, {"GroupBox2", Category::Graphics},
+        {"GroupBox3", Category::Memory},    {"GroupBox4", Category::Disks},
+        {"GroupBox5", Category::Optical},   {"GroupBox7", Category::Fans}};
     const QMap<QString, Category> figureOf{{"Label1", Category::Processor}, {"Label2", Category::Graphics},
                                            {"Label3", Category::Memory},    {"Label4", Category::Disks},
                                            {"Label5", Category::Optical},   {"Label15", Category::Fans}};
@@ -243,8 +244,9 @@ void AccessibilityTest::aChangeIsSpokenOnce_data() {
     QTest::addColumn<QString>("at");
     QTest::addColumn<QString>("said");
 
-    QTest::newRow("Down in a closed list") << QStringList{"Down"} << "ComboBox34"
-                                           << "Оперативная память: 5 Вт. Общее максимальное энергопотребление: 85 Вт";
+    QTest::newRow("Down in a closed list")
+        << QStringList{"Down"} << "ComboBox34"
+        << "Оперативная память: 5 Вт. Общее максимальное энергопотребление: 85 Вт";
     QTest::newRow("= pressed") << QStringList{"35", "Tab", "12", "Tab", "Space"} << "Edit1"
                                << "Мощность по линии: 420 Вт";
 }
@@ -280,7 +282,8 @@ void AccessibilityTest::typingIsSpokenOnceItPauses() {
     count->setFocus(Qt::TabFocusReason);
     TypeInto(count, "12");
     QCOMPARE(heard, QStringList());
-    QCOMPARE(count->accessibleDescription(), "Оперативная память: 0 Вт. Общее максимальное энергопотребление: 80 Вт");
+    QCOMPARE(count->accessibleDescription(),
+             "Оперативная память: 0 Вт. Общее максимальное энергопотребление: 80 Вт");
     QTRY_COMPARE(heard.size(), 1);
     QCOMPARE(heard.first(), count->accessibleDescription());
 

@@ -31,7 +31,6 @@ private slots:
 private:
     // The tooltip a user sees after resting the pointer on the label.
     QString Hover(const QString& label);
-
 };
 
 namespace {

@@ -46,7 +46,6 @@ private slots:
 
 private:
     void WalkModels(const Family& family, TComboBox* list, const char* figure);
-
 };
 
 void SelectionsTest::scenario_data() {

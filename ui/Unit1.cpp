@@ -88,8 +88,9 @@ TForm1::TForm1(QWidget* parent)
     connect(new QShortcut(Qt::SHIFT | Qt::Key_F10, this), &QShortcut::activated, this, [this] {
         QWidget* focused = focusWidget();
         if (!focused) focused = this;
-        Dispatch(
-            [this, focused] { ShowContextMenu(focused, focused->mapToGlobal(focused->rect().center()), true); });
+        Dispatch([this, focused] {
+            ShowContextMenu(focused, focused->mapToGlobal(focused->rect().center()), true);
+        });
     });
 }
 

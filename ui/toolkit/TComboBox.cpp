@@ -156,7 +156,8 @@ void TComboBox::hidePopup() {
     QComboBox::hidePopup();
     // The pick, if any, has been reported by the time the events queued now run;
     // a change after that comes from the closed list.
-    QMetaObject::invokeMethod(this, [this] { closing_ = false; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { closing_ = false; }, Qt::QueuedConnection);
 }
 
 // Qt's drop-down picks its entry on the shortcut override that precedes Return or

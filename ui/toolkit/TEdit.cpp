@@ -19,6 +19,7 @@ void TEdit::focusInEvent(QFocusEvent* event) {
     QFocusEvent unselected(event->type(), Qt::OtherFocusReason);
     QLineEdit::focusInEvent(&unselected);
     QTimer::singleShot(0, this, [this, text = text(), cursor = cursorPosition()] {
-        if (hasFocus() && !hasSelectedText() && this->text() == text && cursorPosition() == cursor) selectAll();
+        if (hasFocus() && !hasSelectedText() && this->text() == text && cursorPosition() == cursor)
+            selectAll();
     });
 }
