@@ -102,7 +102,7 @@ void TComboBox::SetEntries(const QStringList& entries) {
     }
     clear();
     addItems(entries);
-    edited_ = false;
+    origin_ = Origin::Keys;
     ShowPrompt();
 }
 
@@ -177,7 +177,6 @@ bool TComboBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TComboBox::RaiseChange(Origin origin) {
-    edited_ = origin == Origin::Typing;
     origin_ = origin;
     Dispatch([this] { emit Change(); });
 }

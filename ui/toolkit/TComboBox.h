@@ -23,7 +23,7 @@ public:
     void SetEntries(const QStringList& entries);
 
     // The entry picked last, or -1 before the first pick and after an edit.
-    int ItemIndex() const { return edited_ ? -1 : currentIndex(); }
+    int ItemIndex() const { return origin_ == Origin::Typing ? -1 : currentIndex(); }
 
     // Where the user made the last change: a pick in the drop-down, an arrow key
     // (or the wheel) on the closed list, or a keystroke in its text field.
@@ -53,7 +53,6 @@ private:
     // of the window's hidden lists are never shown in a session.
     QStringList pendingEntries_;
     bool complete_ = false;
-    bool edited_ = false;
     Origin origin_ = Origin::Keys;
     // Set while the drop-down closes: Qt reports the pick right after closing it.
     bool closing_ = false;
