@@ -126,6 +126,7 @@ void TForm1::SwitchVendor(const ListRow& row) {
         (ui.get()->*cascade.familyLists[std::size_t(i)])->setVisible(i == vendor);
     if (vendor == vendors) {
         cascade.clear(power);
+        (ui.get()->*cascade.clearedList)->ShowPromptAgain();
         cascade.model(picked) = {};
         RefreshDisplay(cascade.category);
     }
