@@ -3,8 +3,9 @@
 # Starts PROGRAM ROUNDS times natively on Wayland, under weston's headless backend,
 # and fails if any run outlives its window by more than a second or ends with a
 # status other than 0. PROGRAM closes its window itself and writes a line on
-# standard output as it does, as bench's ostrel_first_frame does. With OSTREL_BACKTRACES=DIR, every thread's stack of a run that stays is
-# written there (gdb) before it is killed. Exit 77, skipped, without weston.
+# standard output as it does, as bench's ostrel_first_frame does. With
+# OSTREL_BACKTRACES=DIR, every thread's stack of a run that stays is written there
+# (gdb) before it is killed. Exit 77, skipped, without weston.
 # Usage: close_loop.sh PROGRAM ROUNDS
 set -uo pipefail
 program=$1 rounds=$2

@@ -15,7 +15,8 @@
 namespace {
 
 wl_display* QtDisplay() {
-    if (QGuiApplication::platformName() != QLatin1String("wayland")) return nullptr;
+    // "wayland", or "wayland-egl" and the like where a user names the plugin.
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return nullptr;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
     auto* wayland = qGuiApp->nativeInterface<QNativeInterface::QWaylandApplication>();
     return wayland ? wayland->display() : nullptr;
