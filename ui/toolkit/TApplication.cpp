@@ -9,6 +9,7 @@
 
 #include "Exception.h"
 #include "ProgramIcon.h"
+#include "WaylandReads.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ TApplication::~TApplication() = default;
 
 void TApplication::Terminate() {
     mainForm_.reset();
+    if (qtApplication_) FinishWaylandReads();
     qtApplication_.reset();
 }
 
