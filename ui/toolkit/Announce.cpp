@@ -90,7 +90,8 @@ public:
         pause_.setSingleShot(true);
         pause_.setInterval(typingPauseMs);
         connect(&pause_, &QTimer::timeout, this, [this] {
-            if (QWidget* focused = QApplication::focusWidget()) Tell(focused, pending_, TComboBox::Origin::Typing);
+            if (QWidget* focused = QApplication::focusWidget())
+                Tell(focused, pending_, TComboBox::Origin::Typing);
         });
         connect(qApp, &QApplication::focusChanged, this, [this] { Withdraw(); });
     }

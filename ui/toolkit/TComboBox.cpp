@@ -51,13 +51,15 @@ public:
     // that it said the list's name where the prompt belongs. "valuetext" it reads
     // before either.
     void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::AttributesInterface) return static_cast<QAccessibleAttributesInterface*>(this);
+        if (type == QAccessible::AttributesInterface)
+            return static_cast<QAccessibleAttributesInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
     QList<QAccessible::Attribute> attributeKeys() const override { return {QAccessible::Attribute::Custom}; }
     QVariant attributeValue(QAccessible::Attribute key) const override {
         if (key != QAccessible::Attribute::Custom) return {};
-        return QVariant::fromValue(QHash<QString, QString>{{QStringLiteral("valuetext"), list()->currentText()}});
+        return QVariant::fromValue(
+            QHash<QString, QString>{{QStringLiteral("valuetext"), list()->currentText()}});
     }
 #endif
 
