@@ -63,7 +63,6 @@ def tab_to(app, name, key="Tab"):
 
 def drive():
     desktop = pyatspi.Registry.getDesktop(0)
-    subprocess.Popen([PROGRAM])
     app = wait_for(lambda: next((a for a in desktop if a is not None and a.name == "Ostrel"), None), "the window")
     window = subprocess.run(["xdotool", "search", "--sync", "--name", "^Ostrel$"], capture_output=True, text=True,
                             check=True).stdout.split()[0]
@@ -110,10 +109,14 @@ def main():
             failures.append(message)
             print("FAIL:", message, flush=True)
 
+    program = subprocess.Popen([PROGRAM])
     try:
         drive()
     except Failure as failure:
         check(False, str(failure))
+    finally:
+        program.terminate()
+        program.wait(30)
     os.kill(ORCA, signal.SIGTERM)
     wait_for(lambda: not os.path.exists(f"/proc/{ORCA}") or open(f"/proc/{ORCA}/stat").read().split()[2] == "Z",
              "Orca to end", 30)
