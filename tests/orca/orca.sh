@@ -7,7 +7,9 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${OSTREL_ORCA_INNER:-}" ]; then
     export OSTREL_ORCA_INNER=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$@"
+    # Numbers from 150: an X server of another test that has just ended may still
+    # remove its socket, and with it the socket of a new server of the same number.
+    exec xvfb-run -a -n 150 -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$@"
 fi
 
 # A home of its own: the user's Orca settings must not change what is said, and

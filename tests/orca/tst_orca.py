@@ -87,6 +87,14 @@ def drive():
     step('"=" with Return', "Return")
 
 
+def ended(pid):
+    try:
+        with open(f"/proc/{pid}/stat") as stat:
+            return stat.read().split()[2] == "Z"  # ended, and left for its parent to reap
+    except FileNotFoundError:
+        return True
+
+
 def spoken():
     """Every phrase Orca said, with the time it said it."""
     phrase = re.compile(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*)'\s*[\[{]")
@@ -118,8 +126,11 @@ def main():
         program.terminate()
         program.wait(30)
     os.kill(ORCA, signal.SIGTERM)
-    wait_for(lambda: not os.path.exists(f"/proc/{ORCA}") or open(f"/proc/{ORCA}/stat").read().split()[2] == "Z",
-             "Orca to end", 30)
+    try:
+        wait_for(lambda: ended(ORCA), "Orca to end", 30)
+    except Failure as failure:
+        os.kill(ORCA, signal.SIGKILL)
+        check(False, str(failure))
     phrases = spoken()
     for name, _ in steps:
         print(f"{name}: {said_during(phrases, name)}", flush=True)
