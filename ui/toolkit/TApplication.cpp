@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+#include "DesignedFace.h"
 #include "Exception.h"
 #include "ProgramIcon.h"
 
@@ -29,7 +30,7 @@ void ApplyDesignedLook() {
     // this one and no second face is ever looked for. Fully hinted: crisp at the
     // small pixel sizes the designed bitmap face was drawn at, and quicker to
     // rasterize than the light hinting Linux defaults to.
-    QFont face(QStringLiteral("Liberation Sans"), 8);
+    QFont face(DesignedFace(), 8);
     face.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(face);
 }
