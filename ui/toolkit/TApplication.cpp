@@ -37,8 +37,10 @@ void ApplyDesignedLook() {
 
 bool TranslateQt(const QString& language) {
     auto* translation = new QTranslator(qApp);
-    if (translation->load(QStringLiteral("qtbase_") + language,
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+    const QString name = QStringLiteral("qtbase_") + language;
+    // A static Qt has no translations folder: its build puts them inside the program.
+    if ((translation->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+         translation->load(name, QStringLiteral(":/qt-translations"))) &&
         QCoreApplication::installTranslator(translation))
         return true;
     delete translation;
