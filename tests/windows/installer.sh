@@ -29,7 +29,7 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ostrel'
 [ -f "$dir/COPYING" ] || fail "no COPYING in $dir"
 [ -f "$menu/Ostrel.lnk" ] || fail "no Start-menu entry in $menu"
 [ -f "$menu/Uninstall.lnk" ] || fail "no uninstaller entry in $menu"
-wine reg query "$key" /reg:32 2>/dev/null | grep -q 'DisplayIcon.*ostrel\.exe' \
+wine reg query "$key" 2>/dev/null | grep -q 'DisplayIcon.*ostrel\.exe' \
     || fail "no installed-programs entry with the program's icon at $key"
 echo "installed into $dir, with its Start-menu entry and uninstaller"
 
@@ -51,5 +51,5 @@ wine "C:\\Program Files\\Ostrel\\Uninstall.exe" /S
 settle
 [ ! -e "$dir" ] || fail "the uninstaller left $dir: $(ls "$dir")"
 [ ! -e "$menu" ] || fail "the uninstaller left the Start-menu folder"
-if wine reg query "$key" /reg:32 >/dev/null 2>&1; then fail "the uninstaller left $key"; fi
+if wine reg query "$key" >/dev/null 2>&1; then fail "the uninstaller left $key"; fi
 echo "PASS: installed, started, closed with exit code 0 and uninstalled without a trace"
