@@ -6,7 +6,7 @@
 set -euo pipefail
 objdump=$1 program=$2
 
-windows_own='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|comctl32|imm32|winmm|uxtheme|dwmapi|version|shlwapi|userenv|netapi32|ws2_32|mpr|setupapi|d3d9|d3d11|d3d12|dxgi|dwrite|d2d1|wtsapi32|authz|crypt32|bcrypt|ntdll|rpcrt4|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+)\.dll$'
+windows_own='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|comctl32|imm32|winmm|uxtheme|dwmapi|shcore|version|shlwapi|userenv|netapi32|ws2_32|mpr|setupapi|d3d9|d3d11|d3d12|dxgi|dwrite|d2d1|wtsapi32|authz|crypt32|bcrypt|ntdll|rpcrt4|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+)\.dll$'
 
 dlls=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z')
 [ -n "$dlls" ] || { echo "FAIL: objdump found no imports in $program"; exit 1; }
