@@ -31,7 +31,8 @@ void WindowsLookTest::backgroundIsTheSystems3DLight() {
 }
 
 void WindowsLookTest::figuresArePureRed() {
-    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label15", "Label28"})
+    for (const char* name :
+         {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label15", "Label28"})
         QCOMPARE(Control(form.get(), name)->palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
