@@ -151,9 +151,15 @@ std::int32_t TwelveVoltAmperes(std::int32_t total) {
 }
 
 // Every difference is taken in 64 bits: the line's power can reach 2^62.
-std::string SupplyCheck(std::int64_t linePower, std::int32_t total) {
+// Until the first pick the window shows 0 W, not the 80 W base: nothing counts yet.
+constexpr std::string_view nothingToCompare = "сравнивать не с чем, ничего не выбрано";
+constexpr std::string_view nothingPickedYet = "Ничего не выбрано: мощность не посчитана";
+
+std::string SupplyCheck(std::int64_t linePower, std::optional<std::int32_t> shownTotal) {
     const std::string line = "Линия " + Watts(linePower) + ": ";
     if (linePower <= 0) return line + "не даёт мощности";
+    if (!shownTotal) return line + std::string(nothingToCompare);
+    const std::int32_t total = *shownTotal;
     const std::int64_t margin = linePower - total;
     if (margin < 0)
         return line + "не хватает " + Watts(-margin) + ", с запасом " + Watts(supplyReserveWatts) + " — " +
@@ -166,9 +172,15 @@ std::string SupplyCheck(std::int64_t linePower, std::int32_t total) {
 }
 
 // Each category's subtotal once: its working already ends on it.
-std::string Report(const PowerState& selections, const Breakdown& figures, const PickedNames& names,
-                   std::optional<std::int64_t> linePower) {
+std::string Report(const PowerState& selections, const std::optional<Breakdown>& computed,
+                   const PickedNames& names, std::optional<std::int64_t> linePower) {
     std::string report = "Ostrel: расчёт мощности\n";
+    if (!computed) {
+        report += std::string(nothingPickedYet) + '\n';
+        if (linePower) report += SupplyCheck(*linePower, std::nullopt) + '\n';
+        return report;
+    }
+    const Breakdown& figures = *computed;
     for (const CategoryRow& row : categories) {
         report += std::string(row.caption) + ": ";
         const std::vector<std::string> lines = Working(row.category, selections, figures, names);

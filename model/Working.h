@@ -46,10 +46,13 @@ std::int32_t SuggestedSupply(std::int32_t total);
 // truncated toward zero rather than made more negative.
 std::int32_t TwelveVoltAmperes(std::int32_t total);
 // Whether a supply line of `linePower` watts carries the grand total with the
-// reserve: the margin and the load, or the shortfall. `linePower` is the
+// reserve: the margin and the load, or the shortfall; with no total yet, that
+// there is nothing to compare. `linePower` is the
 // converter's product of two 32-bit numbers, so at most 2^62 either way.
-std::string SupplyCheck(std::int64_t linePower, std::int32_t total);
+std::string SupplyCheck(std::int64_t linePower, std::optional<std::int32_t> total);
 // The plain-text report: one line per category, then the total, the supply and the
 // current, and, once the converter has given a line's power, the supply check.
-std::string Report(const PowerState& selections, const Breakdown& figures, const PickedNames& names,
-                   std::optional<std::int64_t> linePower = std::nullopt);
+// Before the first pick there are no figures: the window shows none, and the
+// report says that nothing is picked yet.
+std::string Report(const PowerState& selections, const std::optional<Breakdown>& figures,
+                   const PickedNames& names, std::optional<std::int64_t> linePower = std::nullopt);

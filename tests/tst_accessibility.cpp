@@ -226,7 +226,6 @@ void AccessibilityTest::aPickIsAnnouncedWhereTheUserIs() {
     QTest::keyClick(memory->view(), Qt::Key_Return);
     QTRY_VERIFY(!memory->view()->isVisible());
     const QString said = "Оперативная память: 3 Вт. Общее максимальное энергопотребление: 83 Вт";
-    QCOMPARE(QAccessible::queryAccessibleInterface(memory)->text(QAccessible::Description), said);
     QCOMPARE(memory->lineEdit()->accessibleDescription(), said);
     QCOMPARE(memory->lineEdit()->accessibleName(), "Оперативная память: тип");
     QCOMPARE(heard, QStringList());
@@ -269,7 +268,10 @@ void AccessibilityTest::aChangeIsSpokenOnce() {
         }
     }
     QCOMPARE(heard.mid(spoken.size()), QStringList{said});
-    QCOMPARE(QApplication::focusWidget()->accessibleDescription(), said);
+    // "Where am I" reads a list's text field.
+    QWidget* focused = QApplication::focusWidget();
+    if (auto* list = qobject_cast<QComboBox*>(focused)) focused = list->lineEdit();
+    QCOMPARE(focused->accessibleDescription(), said);
 }
 
 // Each keystroke in a list changes its figure, but only the figure the typing
@@ -282,10 +284,11 @@ void AccessibilityTest::typingIsSpokenOnceItPauses() {
     count->setFocus(Qt::TabFocusReason);
     TypeInto(count, "12");
     QCOMPARE(heard, QStringList());
-    QCOMPARE(count->accessibleDescription(),
-             "Оперативная память: 0 Вт. Общее максимальное энергопотребление: 80 Вт");
+    // Told at once, a changed description is spoken too, on the desktops of Qt 6.8.
+    QCOMPARE(count->lineEdit()->accessibleDescription(), QString());
     QTRY_COMPARE(heard.size(), 1);
-    QCOMPARE(heard.first(), count->accessibleDescription());
+    QCOMPARE(heard.first(), "Оперативная память: 0 Вт. Общее максимальное энергопотребление: 80 Вт");
+    QCOMPARE(count->lineEdit()->accessibleDescription(), heard.first());
 
     TypeInto(count, "3");
     QTest::keyClick(count, Qt::Key_Tab);
@@ -360,7 +363,7 @@ void AccessibilityTest::oneMenuFromEveryControl() {
         });
         // Offscreen, no window manager gives the window back its activation once the
         // menu has closed.
-        QApplication::setActiveWindow(form.get());
+        form->activateWindow();
         open(form.get());
     }
     QCOMPARE(heard.size(), 2);

@@ -142,8 +142,13 @@ void ConverterWindowTest::supplyCheckFollowsPicksAndConversions() {
     QCOMPARE(result->toolTip(), "");
     MessageBoxWatcher watcher;
 
+    // Before the first pick the total shows 0 W: the base alone is not compared.
     Convert("35", "12");
-    QCOMPARE(result->toolTip(), "Линия 420 Вт: хватает, запас 340 Вт, нагрузка 20 %");
+    QCOMPARE(result->toolTip(), "Линия 420 Вт: сравнивать не с чем, ничего не выбрано");
+    QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             "Ostrel: расчёт мощности\nНичего не выбрано: мощность не посчитана\n"
+             "Линия 420 Вт: сравнивать не с чем, ничего не выбрано\n");
     for (const char* x6 : {"pick 1 0", "pick 2 1", "pick 5 0"}) Perform(form.get(), x6);
     QCOMPARE(Caption(form.get(), "Label6"), "205Вт");
     QCOMPARE(result->toolTip(), "Линия 420 Вт: хватает, запас 215 Вт, нагрузка 49 %");

@@ -63,8 +63,8 @@ void SelectionsTest::scenario_data() {
         << i7 + QStringList{"pick 3 0"} << QList<int>{3, 12} << "Label1=141Вт;Label6=221Вт";
     const QStringList x990 = i7 + QStringList{"pick 3 0", "pick 12 0"};
     QTest::newRow("990X at 10 %") << x990 << QList<int>{3, 12} << "Label1=146Вт;Label6=226Вт";
-    QTest::newRow("processor dashes: no processor, overclock list keeps its pick")
-        << x990 + QStringList{"pick 1 2"} << QList<int>{} << "Label1=0Вт;Label6=80Вт;ComboBox67=10 %";
+    QTest::newRow("processor dashes: no processor, overclock list back to its prompt")
+        << x990 + QStringList{"pick 1 2"} << QList<int>{} << "Label1=0Вт;Label6=80Вт;ComboBox67=Разгон %";
     QTest::newRow("back to AMD: family list keeps its pick, no model list")
         << x990 + QStringList{"pick 1 2", "pick 1 0"} << QList<int>{2}
         << "Label1=0Вт;Label6=80Вт;ComboBox2=AMD Phenom™ II X6";
@@ -73,7 +73,7 @@ void SelectionsTest::scenario_data() {
         << "Label1=0Вт;Label6=80Вт;ComboBox5=1100T";
     QTest::newRow("re-pick after the dashes entry counts again")
         << x990 + QStringList{"pick 1 2", "pick 1 0", "pick 2 1", "pick 5 0"} << QList<int>{2, 5}
-        << "Label1=125Вт;Label6=205Вт";
+        << "Label1=125Вт;Label6=205Вт;ComboBox67=Разгон %";
     QTest::newRow("re-pick of the overclock after the dashes entry")
         << x990 + QStringList{"pick 1 2", "pick 1 0", "pick 2 1", "pick 5 0", "pick 67 10"}
         << QList<int>{2, 5} << "Label1=141Вт;Label6=221Вт";
@@ -105,12 +105,12 @@ void SelectionsTest::scenario_data() {
     QTest::newRow("then GTX 480") << QStringList{"pick 33 1", "pick 69 10", "pick 16 1", "pick 17 1",
                                                  "pick 20 0"}
                                   << QList<int>{17, 20} << "Label2=550Вт;Label6=630Вт";
-    QTest::newRow("graphics dashes: one card again, count list keeps showing 4")
+    QTest::newRow("graphics dashes: one card again, count list back to its prompt")
         << gtx580 + QStringList{"pick 33 3", "pick 69 20", "pick 16 2"} << QList<int>{}
-        << "Label2=0Вт;Label6=80Вт;ComboBox33=4;ComboBox69=20 %";
+        << "Label2=0Вт;Label6=80Вт;ComboBox33=Количество;ComboBox69=20 %";
     QTest::newRow("after the dashes entry a model counts one card at the kept overclock")
         << gtx580 + QStringList{"pick 33 3", "pick 69 20", "pick 16 2", "pick 16 1", "pick 17 0", "pick 19 0"}
-        << QList<int>{17, 19} << "Label2=438Вт;Label6=518Вт";
+        << QList<int>{17, 19} << "Label2=438Вт;Label6=518Вт;ComboBox33=Количество";
     QTest::newRow("vendor switch keeps counting the card")
         << gtx580 + QStringList{"pick 16 0", "pick 34 0"} << QList<int>{18}
         << "Label2=365Вт;Label3=5Вт;Label6=450Вт";

@@ -31,8 +31,6 @@ namespace {
 // Where the window opens; it is not centred.
 constexpr QPoint windowPosition{191, 112};
 
-constexpr Breakdown nothingPicked = Compute(PowerState{});
-
 constexpr std::string_view TextOf(std::string_view text) { return text; }
 constexpr std::string_view TextOf(const CatalogueRow& row) { return row.text; }
 constexpr std::string_view TextOf(const Family& family) { return family.text; }
@@ -58,8 +56,7 @@ QString Lines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TForm1>()), figures(nothingPicked) {
+TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
     // Before the controls are made, so that each is born with the background. The
     // red figures, the window's largest texts, stand out by 3 at least; every other
     // text has the desktop's own text colour.
@@ -126,6 +123,7 @@ void TForm1::SwitchVendor(const ListRow& row) {
         (ui.get()->*cascade.familyLists[std::size_t(i)])->setVisible(i == vendor);
     if (vendor == vendors) {
         cascade.clear(power);
+        (ui.get()->*cascade.clearedList)->ShowPromptAgain();
         cascade.model(picked) = {};
         RefreshDisplay(cascade.category);
     }
@@ -162,12 +160,12 @@ void TForm1::StoreFigure(const ListRow& row) {
 // and their working, stay right because their subtotals did not move. The total
 // comes first, and with it what follows from it: its working and the supply check.
 void TForm1::RefreshDisplay(Category category) {
-    figures = power.Recalculate();
-    ShowWatts(ui->Label6, figures.grandTotal);
-    ui->Label6->SetExplanation(Lines(TotalWorking(figures)));
+    const Breakdown& computed = figures.emplace(power.Recalculate());
+    ShowWatts(ui->Label6, computed.grandTotal);
+    ui->Label6->SetExplanation(Lines(TotalWorking(computed)));
     TLabel* label = ui.get()->*FigureOf(category);
     ShowWatts(label, power.*RowOf(category).subtotal);
-    label->SetExplanation(Lines(Working(category, power, figures, picked)));
+    label->SetExplanation(Lines(Working(category, power, computed, picked)));
     ShowSupplyCheck();
     // The figures are out of the user's way in the list: say them where the user is.
     Announce(label->accessibleName() + QStringLiteral(". ") + ui->Label6->accessibleName());
@@ -179,7 +177,8 @@ void TForm1::CopyReport() {
 
 void TForm1::ShowSupplyCheck() {
     if (!linePower) return;
-    ui->Label28->SetExplanation(QString::fromStdString(SupplyCheck(*linePower, figures.grandTotal)));
+    const std::optional<std::int32_t> total = figures ? std::optional(figures->grandTotal) : std::nullopt;
+    ui->Label28->SetExplanation(QString::fromStdString(SupplyCheck(*linePower, total)));
 }
 
 // The text fields pass their context menu events on to the window (NoContextMenu),

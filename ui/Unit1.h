@@ -132,9 +132,9 @@ private:
 
     std::unique_ptr<Ui::TForm1> ui;
     PowerState power;
-    // What the last refresh computed; before the first, the figures of nothing
-    // picked, in which the 80 W base already counts.
-    Breakdown figures;
+    // What the last refresh computed; nothing before the first, while every
+    // figure shows 0 W.
+    std::optional<Breakdown> figures;
     PickedNames picked;
     QAction* developers = nullptr;  // shows or hides the developers panel, as Label16 does
     QMenu* menu = nullptr;          // the window's context menu from every control; none until first opened

@@ -55,6 +55,9 @@ struct Cascade {
     Field watts;
     NameSlot model;
     void (*clear)(PowerState&);  // what the dashes entry stores
+    // The list of a second figure that `clear` stores: the dashes entry returns it
+    // to its prompt, which stands for that very figure, so that it shows what counts.
+    List clearedList;
     Category category;
 };
 
@@ -71,6 +74,7 @@ inline constexpr Cascade processor{
     .watts = stateField<&PowerState::cpuWatts>,
     .model = nameField<&PickedNames::cpuModel>,
     .clear = [](PowerState& state) { state.cpuWatts = 0, state.cpuOverclock = 0; },
+    .clearedList = &Form::ComboBox67,
     .category = Category::Processor,
 };
 
@@ -89,6 +93,7 @@ inline constexpr Cascade graphics{
     .model = nameField<&PickedNames::gpuModel>,
     // One card again, not none: a model picked later counts one card.
     .clear = [](PowerState& state) { state.gpuWatts = 0, state.gpuCount = 1; },
+    .clearedList = &Form::ComboBox33,
     .category = Category::Graphics,
 };
 

@@ -24,6 +24,8 @@ namespace {
 // while the user still listens for it.
 constexpr int typingPauseMs = 1000;
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+
 // The message as the bus sees it before Qt 6.8: a notification, named by its text.
 class Notice : public QLabel {
     Q_OBJECT
@@ -31,8 +33,6 @@ class Notice : public QLabel {
 public:
     explicit Notice(QWidget* parent) : QLabel(parent) {}
 };
-
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 
 class AccessibleNotice : public QAccessibleWidget {
 public:
@@ -51,21 +51,36 @@ Notice* NoticeOf(QWidget* window) {
     return notice;
 }
 
-#endif
-
-void Speak(QWidget* focused, const QString& message) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(focused, message);
-    QAccessible::updateAccessibility(&event);
-#else
+// Says the message on the screen reader of Qt 6.4's desktops, Orca 43, which
+// speaks a notification as it is shown. After a pick in the drop-down it is not
+// needed: the focus coming back to the list reads the new description.
+void Notify(QWidget* focused, const QString& message, bool /*described*/, TComboBox::Origin origin) {
+    if (origin == TComboBox::Origin::DropDown) return;
     Notice* notice = NoticeOf(focused->window());
     notice->setText(message);
     notice->setAccessibleName(message);
     QAccessibleEvent event(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&event);
-#endif
-    emit Announcements::Instance()->Spoken(message);
 }
+
+#else
+
+// Qt 6.8 tells the bus what a description now says, and Orca 48, the screen
+// reader of Qt 6.8's desktops, speaks the new description of the control it is
+// on. Where the description changed, that said the message; an announcement too
+// would say it twice. Where it already said the message, only an announcement can.
+void Notify(QWidget* focused, const QString& message, bool described, TComboBox::Origin) {
+    if (described) return;
+    QAccessibleAnnouncementEvent event(focused, message);
+    QAccessible::updateAccessibility(&event);
+}
+
+#endif
+
+// "Where am I" in Orca reads the description of a list's text field; Orca 43,
+// which never speaks a changed description, may read the list's too, and Orca 48
+// would speak the list's change as well as the field's.
+constexpr bool listsCarry = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
 
 // The controls that carry the last message as their description, each with the
 // description it had before, and the message held back while the user types.
@@ -75,33 +90,44 @@ public:
         pause_.setSingleShot(true);
         pause_.setInterval(typingPauseMs);
         connect(&pause_, &QTimer::timeout, this, [this] {
-            if (!carriers_.isEmpty() && carriers_.first().widget) Speak(carriers_.first().widget, pending_);
+            if (QWidget* focused = QApplication::focusWidget())
+                Tell(focused, pending_, TComboBox::Origin::Typing);
         });
         connect(qApp, &QApplication::focusChanged, this, [this] { Withdraw(); });
     }
 
     void Announce(const QString& message) {
         QWidget* focused = QApplication::focusWidget();
-        if (carriers_.isEmpty() || carriers_.first().widget != focused) Withdraw();
+        if (target_ != focused) Withdraw();
         if (!focused) return;
-        if (carriers_.isEmpty()) {
-            Carry(focused);
-            for (QWidget* part : focused->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                if (part->focusProxy() == focused) Carry(part);
-        }
-        for (const Carrier& carrier : std::as_const(carriers_))
-            if (carrier.widget) carrier.widget->setAccessibleDescription(message);
-
         const auto* list = qobject_cast<const TComboBox*>(focused);
         const TComboBox::Origin origin = list ? list->LastOrigin() : TComboBox::Origin::Keys;
-        if (origin == TComboBox::Origin::DropDown) return;
+        // Told at once, each keystroke's figure would drown the echo of the next key.
         if (origin == TComboBox::Origin::Typing) {
             pending_ = message;
             pause_.start();
             return;
         }
         pause_.stop();
-        Speak(focused, message);
+        Tell(focused, message, origin);
+    }
+
+private:
+    void Tell(QWidget* focused, const QString& message, TComboBox::Origin origin) {
+        if (target_ != focused) {
+            target_ = focused;
+            for (QWidget* part : focused->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (part->focusProxy() == focused) Carry(part);
+            if (carriers_.isEmpty() || listsCarry) Carry(focused);
+        }
+        bool described = false;
+        for (const Carrier& carrier : std::as_const(carriers_)) {
+            if (!carrier.widget || carrier.widget->accessibleDescription() == message) continue;
+            carrier.widget->setAccessibleDescription(message);
+            described = true;
+        }
+        Notify(focused, message, described, origin);
+        if (origin != TComboBox::Origin::DropDown) emit Announcements::Instance()->Spoken(message);
     }
 
 private:
@@ -119,8 +145,10 @@ private:
         for (const Carrier& carrier : std::as_const(carriers_))
             if (carrier.widget) carrier.widget->setAccessibleDescription(carrier.before);
         carriers_.clear();
+        target_ = nullptr;
     }
 
+    QPointer<QWidget> target_;  // the control the carriers belong to
     QList<Carrier> carriers_;
     QTimer pause_;
     QString pending_;

@@ -10,6 +10,7 @@
 #include "DesignedFace.h"
 #include "Exception.h"
 #include "ProgramIcon.h"
+#include "WaylandReads.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ TApplication::~TApplication() = default;
 
 void TApplication::Terminate() {
     mainForm_.reset();
+    if (qtApplication_) FinishWaylandReads();
     qtApplication_.reset();
 }
 

@@ -31,7 +31,12 @@ QCompleter* Placeholder() {
 // and says nothing of which list it is. The list is named by its accessible name,
 // as Qt names it on the other platforms; its children are Qt's: the drop-down's
 // entries, then the text field, each of which names the list as its parent.
-class AccessibleList : public QAccessibleWidget {
+class AccessibleList : public QAccessibleWidget
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    ,
+                       public QAccessibleAttributesInterface
+#endif
+{
 public:
     explicit AccessibleList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
 
@@ -39,6 +44,24 @@ public:
         if (kind == QAccessible::Value) return list()->currentText();
         return QAccessibleWidget::text(kind);
     }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Orca 48 takes a list's value from its text field only when the field says it
+    // is a single line, which Qt's does not; nor from a pick, before the first, so
+    // that it said the list's name where the prompt belongs. "valuetext" it reads
+    // before either.
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::AttributesInterface)
+            return static_cast<QAccessibleAttributesInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QList<QAccessible::Attribute> attributeKeys() const override { return {QAccessible::Attribute::Custom}; }
+    QVariant attributeValue(QAccessible::Attribute key) const override {
+        if (key != QAccessible::Attribute::Custom) return {};
+        return QVariant::fromValue(
+            QHash<QString, QString>{{QStringLiteral("valuetext"), list()->currentText()}});
+    }
+#endif
 
     int childCount() const override { return field() ? 2 : 1; }
     QAccessibleInterface* child(int index) const override {
@@ -106,12 +129,20 @@ void TComboBox::SetEntries(const QStringList& entries) {
     ShowPrompt();
 }
 
+void TComboBox::ShowPromptAgain() {
+    // Never shown, the list still shows its prompt: there is nothing to undo.
+    if (!complete_) return;
+    setCurrentIndex(-1);
+    ShowPrompt();
+}
+
 void TComboBox::showEvent(QShowEvent* event) {
     if (!complete_) Complete();
     QComboBox::showEvent(event);
 }
 
-// Qt's list takes the event and shows nothing; the form's menu is the list's.
+// An editable Qt list would open its field's own edit menu; ignored, the event
+// goes on to the form, whose menu is the list's and offers those entries too.
 void TComboBox::contextMenuEvent(QContextMenuEvent* event) { event->ignore(); }
 
 void TComboBox::Complete() {

@@ -22,6 +22,10 @@ public:
     // Replaces the entries and shows the prompt with none selected.
     void SetEntries(const QStringList& entries);
 
+    // Back to what the list shows at start: the prompt, with no entry selected.
+    // Raises no Change: it is the program's doing, not the user's.
+    void ShowPromptAgain();
+
     // The entry picked last, or -1 before the first pick and after an edit.
     int ItemIndex() const { return origin_ == Origin::Typing ? -1 : currentIndex(); }
 
