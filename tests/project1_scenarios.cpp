@@ -70,7 +70,7 @@ int Run() {
     Form* form = nullptr;
     const int exitCode = Project1(form);
     if (watcher)
-        for (const QString& text : watcher->texts) std::printf("message: [%s]\n", qPrintable(text));
+        for (const QString& text : watcher->texts) std::printf("message: [%s]\n", qUtf8Printable(text));
     watcher.reset();
     return exitCode;
 }

@@ -39,7 +39,10 @@ void Project1Test::scenario() {
     const QString errors = QString::fromUtf8(program.readAllStandardError());
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QVERIFY2(program.exitCode() == 0, qPrintable(errors));
-    QTEST(QString::fromUtf8(program.readAllStandardOutput()), "output");
+    // Windows' C library ends each line it prints with a carriage return as well.
+    QTEST(QString::fromUtf8(program.readAllStandardOutput())
+              .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+          "output");
     QVERIFY2(!errors.contains("Qt has caught an exception"), qPrintable(errors));
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the program icon (a lightning bolt on a rounded square) at the four sizes
-the window uses, as 32-bit PNGs, with nothing but the standard library."""
+the window uses, as 32-bit PNGs, with nothing but the standard library; with
+--ico FILE, the same four drawings as one Windows icon file instead."""
 import struct
 import sys
 import zlib
@@ -52,7 +53,21 @@ def png(size):
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b"")
 
 
+def ico(sizes):
+    # Windows reads PNG images inside an icon file, so the drawings go in as they are.
+    images = [png(size) for size in sizes]
+    offset = 6 + 16 * len(images)
+    directory = b""
+    for size, image in zip(sizes, images):
+        directory += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    return struct.pack("<HHH", 0, 1, len(images)) + directory + b"".join(images)
+
+
 if __name__ == "__main__":
+    if sys.argv[1:2] == ["--ico"]:
+        Path(sys.argv[2]).write_bytes(ico((16, 32, 48, 128)))
+        sys.exit()
     out = Path(sys.argv[1] if len(sys.argv) > 1 else "ui/toolkit/icons")
     out.mkdir(parents=True, exist_ok=True)
     for size in (16, 32, 48, 128):

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+#include "DesignedFace.h"
 #include "Exception.h"
 #include "ProgramIcon.h"
 #include "WaylandReads.h"
@@ -30,15 +31,17 @@ void ApplyDesignedLook() {
     // this one and no second face is ever looked for. Fully hinted: crisp at the
     // small pixel sizes the designed bitmap face was drawn at, and quicker to
     // rasterize than the light hinting Linux defaults to.
-    QFont face(QStringLiteral("Liberation Sans"), 8);
+    QFont face(DesignedFace(), 8);
     face.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(face);
 }
 
 bool TranslateQt(const QString& language) {
     auto* translation = new QTranslator(qApp);
-    if (translation->load(QStringLiteral("qtbase_") + language,
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+    const QString name = QStringLiteral("qtbase_") + language;
+    // A static Qt has no translations folder: its build puts them inside the program.
+    if ((translation->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+         translation->load(name, QStringLiteral(":/qt-translations"))) &&
         QCoreApplication::installTranslator(translation))
         return true;
     delete translation;

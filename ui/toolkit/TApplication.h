@@ -49,8 +49,8 @@ extern TApplication* const Application;
 
 // The look the program's windows were designed in, on any desktop: the classic
 // Windows style, whose controls have the sizes their fixed geometry was laid out
-// for, and as every window's face the metric-compatible stand-in we install for
-// "MS Sans Serif", which Linux lacks. Called by Initialize(), and by tests and
+// for, and as every window's face DesignedFace(): "MS Sans Serif" on Windows, and
+// elsewhere the metric-compatible stand-in we install for it. Called by Initialize(), and by tests and
 // tools that build a window under their own QApplication.
 void ApplyDesignedLook();
 

@@ -1,0 +1,28 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The program as Windows has it: a windowed program with no console, its icon and
+# version in its resources, Qt's Windows plugins linked in, and nothing but
+# ostrel.exe and the licence to install.
+set_target_properties(ostrel PROPERTIES WIN32_EXECUTABLE ON)
+
+# The icon is drawn by the script that draws the Linux icons, so the two never differ.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(OSTREL_ICO ${CMAKE_CURRENT_BINARY_DIR}/ostrel.ico)
+add_custom_command(OUTPUT ${OSTREL_ICO}
+    COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tools/make-icon.py --ico ${OSTREL_ICO}
+    DEPENDS ${PROJECT_SOURCE_DIR}/tools/make-icon.py
+    VERBATIM)
+
+# A version resource wants four numbers; project() may give two.
+set(OSTREL_VERSION_MINOR 0${PROJECT_VERSION_MINOR})
+set(OSTREL_VERSION_PATCH 0${PROJECT_VERSION_PATCH})
+set(OSTREL_SUMMARY "Estimate the most power a PC draws at full load")
+set(CPACK_PACKAGE_VENDOR Ostrel)
+configure_file(windows/ostrel.rc.in ostrel.rc @ONLY)
+target_sources(ostrel PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/ostrel.rc ${OSTREL_ICO})
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/ostrel.rc PROPERTIES OBJECT_DEPENDS ${OSTREL_ICO})
+
+# A static Qt has no plugin folder: the platform and the native style go inside.
+qt_import_plugins(ostrel INCLUDE Qt6::QWindowsIntegrationPlugin Qt6::QWindowsVistaStylePlugin)
+
+install(TARGETS ostrel RUNTIME DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/COPYING DESTINATION .)

@@ -1,0 +1,16 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Cross-compiles for 64-bit Windows with Debian's MinGW-w64. The posix flavour,
+# because Qt's threads and C++'s std::thread need winpthreads.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(triplet x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${triplet}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
+set(CMAKE_RC_COMPILER ${triplet}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${triplet})
+# Build tools run here; libraries and headers come only from the Windows side.
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Qt for Windows lives in a cache outside the root, and its host tools in /usr.
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
