@@ -8,20 +8,21 @@
 #include <QString>
 
 // Speaks the message once, where the user is, and leaves it as the description of
-// the control that has the focus for "where am I" until the focus moves on; the
-// control then gets back the description it had.
+// the control that has the focus (of its text field, where it has one) for
+// "where am I" until the focus moves on; the control then gets back the
+// description it had.
 //
-// A change to a description alone is never heard: Qt 6.4 tells the bus that the
-// description changed but not what it now says, and Orca speaks nothing of it.
-// Qt 6.8 and later send the message as an announcement. Before that it goes out
-// as a notification that is shown without being drawn: a hidden status bar of
-// the window holds it, and Orca speaks a notification of a status bar as it is,
-// without naming its role.
+// How it is spoken depends on what Qt tells the bus. Qt 6.4 says that a
+// description changed but not what it now says, and Orca 43 speaks nothing of it:
+// the message goes out as a notification shown without being drawn, held by a
+// hidden status bar, which Orca speaks as it is. Qt 6.8 says what it now says, and
+// Orca 48 speaks it: the new description is the message, and Qt's announcement
+// carries it only where the description already said it.
 //
-// What a list's change came from decides when: after a pick in the drop-down
-// nothing more is sent, since the focus coming back to the list already reads
-// the description; after typing, the message is spoken once the typing pauses,
-// so that it does not drown the echo of each key.
+// What a list's change came from decides when: after a pick in the drop-down the
+// focus coming back to the list reads the description, so before Qt 6.8 nothing
+// more is sent; after typing, the message is told once the typing pauses, so that
+// it does not drown the echo of each key.
 void Announce(const QString& message);
 
 // Raises Spoken for each message as it goes out to the screen reader, for whoever
