@@ -78,9 +78,14 @@ def tab_to(app, name, key="Tab"):
     raise Failure(f"Tab never reached {name!r}")
 
 
-def drive():
+def drive(program):
     desktop = pyatspi.Registry.getDesktop(0)
-    app = wait_for(lambda: next((a for a in desktop if a is not None and a.name == "Ostrel"), None), "the window")
+
+    def shown():
+        if program.poll() is not None:
+            raise Failure(f"the program ended with {program.returncode} before its window was shown")
+        return next((a for a in desktop if a is not None and a.name == "Ostrel"), None)
+    app = wait_for(shown, "the window")
     window = subprocess.run(["xdotool", "search", "--sync", "--name", "^Ostrel$"], capture_output=True, text=True,
                             check=True).stdout.split()[0]
     subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
@@ -127,7 +132,7 @@ def main():
 
     program = subprocess.Popen([PROGRAM])
     try:
-        drive()
+        drive(program)
     except Failure as failure:
         check(False, str(failure))
     finally:
