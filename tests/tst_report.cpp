@@ -73,6 +73,9 @@ void ReportTest::cleanup() {
 QString ReportTest::Hover(const QString& name) {
     auto* label = Control<QLabel>(form.get(), name);
     if (!label) return "no label";
+    // Windows hides a tip only after a moment, and until then shows the next in the
+    // same window, without showing it anew.
+    (void)QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 1000);
     // The tip is a window of its own, which the offscreen platform activates and
     // so hides again at once: what it showed is read as it is shown.
     QStringList shown;
