@@ -14,19 +14,10 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
-#endif
-
-namespace {
-
-bool UnderWine() {
-#ifdef Q_OS_WIN
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+static bool UnderWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"); }
 #else
-    return false;
+static bool UnderWine() { return false; }
 #endif
-}
-
-}  // namespace
 
 class WindowTest : public WindowFixture {
     Q_OBJECT

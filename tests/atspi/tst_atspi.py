@@ -1,12 +1,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The running window as a screen reader reads it: real key presses (xdotool), and
 # what pyatspi, the library Orca is built on, finds on the accessibility bus.
+import os
 import subprocess
 import sys
 import threading
 import time
 
 import pyatspi
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from waiting import Failure, wait_for  # noqa: E402
 
 LABEL, PANEL, TEXT = pyatspi.ROLE_LABEL, pyatspi.ROLE_PANEL, pyatspi.ROLE_TEXT
 failures, renames, focus = [], [], [None]
@@ -18,23 +22,10 @@ current_events = []
 notices = []
 
 
-class Failure(Exception):
-    pass
-
-
 def check(condition, message):
     if not condition:
         failures.append(message)
         print("FAIL:", message, flush=True)
-
-
-def wait_for(found, what, seconds=60.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if result := found():
-            return result
-        time.sleep(0.1)
-    raise Failure(f"timed out waiting for {what}")
 
 
 def find(root, role, prefix=""):

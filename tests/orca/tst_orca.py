@@ -13,6 +13,9 @@ import time
 
 import pyatspi
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from waiting import Failure, wait_for  # noqa: E402
+
 PROGRAM, DEBUG, ORCA = sys.argv[1], sys.argv[2], int(sys.argv[3])
 FIGURES = "Общее максимальное энергопотребление:"
 LINE = "Мощность по линии: 420 Вт"
@@ -36,19 +39,6 @@ ON_CURRENT = [
 ]
 SETTLE = 3.0
 steps = []  # (what the user did, when it began, what Orca must say once)
-
-
-class Failure(Exception):
-    pass
-
-
-def wait_for(found, what, seconds=60.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if result := found():
-            return result
-        time.sleep(0.2)
-    raise Failure(f"timed out waiting for {what}")
 
 
 def focused(node):
