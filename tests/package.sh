@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package with scripts/package, as it is shipped, checks what it
+# Builds the Debian package as scripts/package builds it (the "program" preset),
+# in a folder of its own, BUILD_DIR, so that it touches neither build/release nor
+# the machine: what it needs, scripts/test installed. Then checks what the package
 # holds and what it depends on, validates its desktop entry and metainfo, runs
 # lintian over it, unpacks it into a scratch root and starts the program from
 # there: still running after a few seconds, it is then ended.
-# Usage: tests/package.sh SOURCE_DIR VERSION CONTACT
+# Usage: tests/package.sh SOURCE_DIR BUILD_DIR VERSION CONTACT
 set -euo pipefail
-source=$1 version=$2 contact=$3
-"$source/scripts/package" >/dev/null
-deb=$(ls -t "$source"/build/release/ostrel_*.deb | head -n 1)
+source=$1 build=$2 version=$3 contact=$4
+cmake --preset program -S "$source" -B "$build" >/dev/null
+cmake --build "$build" -j "$(nproc)" >/dev/null
+rm -f "$build"/ostrel_*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+deb=$(ls "$build"/ostrel_*.deb)
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"

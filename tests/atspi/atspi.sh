@@ -5,10 +5,7 @@
 # Usage: atspi.sh PROGRAM
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${OSTREL_ATSPI_INNER:-}" ]; then
-    export OSTREL_ATSPI_INNER=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$@"
-fi
+[ -n "${OSTREL_XSESSION:-}" ] || exec "$here/../xsession.sh" --bus "$0" "$@"
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 launcher=$!

@@ -5,10 +5,11 @@
 # under its own theme is skipped, and a skip fails here.
 # Usage: colours.sh TST_COLOURS
 set -uo pipefail
+xsession=$(dirname "$0")/../xsession.sh
 status=0
 for theme in Adwaita Adwaita:dark; do
     output=$(GTK_THEME=$theme QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=gtk3 \
-        xvfb-run -a -s "-screen 0 1024x768x24" "$1" "textsAreLegible:$theme" 2>&1)
+        "$xsession" "$1" "textsAreLegible:$theme" 2>&1)
     echo "$output"
     grep -qF "PASS   : ColoursTest::textsAreLegible($theme)" <<<"$output" || status=1
 done

@@ -38,6 +38,7 @@ ON_CURRENT = [
     ('"=" with Return', ["Return"], LINE),
 ]
 SETTLE = 3.0
+STARTED = datetime.datetime.now()  # Orca started just before this script
 steps = []  # (what the user did, when it began, what Orca must say once)
 
 
@@ -53,7 +54,7 @@ def focused(node):
 
 
 def step(name, keys, expected=None, settle=SETTLE):
-    steps.append((name, datetime.datetime.now().time(), expected))
+    steps.append((name, datetime.datetime.now(), expected))
     for key in keys:
         subprocess.run(["xdotool", "key", key], check=True)
         time.sleep(0.3)
@@ -101,14 +102,22 @@ def ended(pid):
 
 
 def spoken():
-    """Every phrase Orca said, with the time it said it."""
+    """Every phrase Orca said, with when it said it. Orca writes the time of day
+    alone, in order: a time well before the one written last is on the next day."""
     phrase = re.compile(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*)'\s*[\[{]")
+    phrases, last = [], STARTED
     with open(DEBUG, encoding="utf-8", errors="replace") as log:
-        return [(datetime.time.fromisoformat(m[1]), m[2]) for m in map(phrase.match, log) if m]
+        for m in filter(None, map(phrase.match, log)):
+            at = datetime.datetime.combine(last.date(), datetime.time.fromisoformat(m[1]))
+            if at < last - datetime.timedelta(hours=1):
+                at += datetime.timedelta(days=1)
+            phrases.append((at, m[2]))
+            last = at
+    return phrases
 
 
 def said_during(phrases, index):
-    end = steps[index + 1][1] if index + 1 < len(steps) else datetime.time.max
+    end = steps[index + 1][1] if index + 1 < len(steps) else datetime.datetime.max
     return [text for at, text in phrases if steps[index][1] <= at < end]
 
 
