@@ -12,9 +12,14 @@ add_custom_command(OUTPUT ${OSTREL_ICO}
     DEPENDS ${PROJECT_SOURCE_DIR}/tools/make-icon.py
     VERBATIM)
 
-# A version resource wants four numbers; project() may give two.
-set(OSTREL_VERSION_MINOR 0${PROJECT_VERSION_MINOR})
-set(OSTREL_VERSION_PATCH 0${PROJECT_VERSION_PATCH})
+# A version resource wants four numbers; project() may give two. A missing one is
+# 0, and none is padded: the resource compiler reads 071 as octal, 57.
+foreach(part MINOR PATCH)
+    set(OSTREL_VERSION_${part} ${PROJECT_VERSION_${part}})
+    if(OSTREL_VERSION_${part} STREQUAL "")
+        set(OSTREL_VERSION_${part} 0)
+    endif()
+endforeach()
 set(OSTREL_SUMMARY "Estimate the most power a PC draws at full load")
 set(CPACK_PACKAGE_VENDOR Ostrel)
 configure_file(windows/ostrel.rc.in ostrel.rc @ONLY)
