@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <stdexcept>
 
+#include "Delivery.h"
 #include "Exception.h"
 #include "TApplication.h"
 #include "TButton.h"
@@ -30,6 +31,8 @@ private slots:
     void handlerErrors_data();
     void handlerErrors();
     void qtTranslation();
+    void delivery_data();
+    void delivery();
 
 private:
     std::unique_ptr<QWidget> window;
@@ -257,4 +260,34 @@ void ToolkitTest::qtTranslation() {
 }
 
 QTEST_MAIN(ToolkitTest)
+// How a message reaches the screen reader, for both buses: never twice, and never
+// not at all, whatever the change came from.
+void ToolkitTest::delivery_data() {
+    QTest::addColumn<bool>("busSaysNewDescription");
+    QTest::addColumn<TComboBox::Origin>("origin");
+    QTest::addColumn<bool>("descriptionChanged");
+    QTest::addColumn<Sent>("sent");
+    QTest::addColumn<bool>("spokenNow");
+    using O = TComboBox::Origin;
+    // Qt 6.4: a changed description is not heard, so only a notification is.
+    QTest::newRow("6.4, drop-down pick") << false << O::DropDown << true << Sent::Description << false;
+    QTest::newRow("6.4, key in the list") << false << O::Keys << true << Sent::Notification << true;
+    QTest::newRow("6.4, typing") << false << O::Typing << true << Sent::Notification << true;
+    QTest::newRow("6.4, same description again") << false << O::Keys << false << Sent::Notification << true;
+    // Qt 6.8: a changed description is heard; an announcement only says the same again.
+    QTest::newRow("6.8, drop-down pick") << true << O::DropDown << true << Sent::Description << false;
+    QTest::newRow("6.8, key in the list") << true << O::Keys << true << Sent::Description << true;
+    QTest::newRow("6.8, typing") << true << O::Typing << true << Sent::Description << true;
+    QTest::newRow("6.8, same description again") << true << O::Keys << false << Sent::Announcement << true;
+}
+
+void ToolkitTest::delivery() {
+    QFETCH(bool, busSaysNewDescription);
+    QFETCH(TComboBox::Origin, origin);
+    QFETCH(bool, descriptionChanged);
+    const Delivery delivery = DeliveryOf(busSaysNewDescription, origin, descriptionChanged);
+    QTEST(delivery.sent, "sent");
+    QTEST(delivery.spokenNow, "spokenNow");
+}
+
 #include "tst_toolkit.moc"

@@ -11,6 +11,7 @@
 #include <QtGlobal>
 
 #include "AccessibleInterface.h"
+#include "Delivery.h"
 #include "TComboBox.h"
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
@@ -23,6 +24,8 @@ namespace {
 // Long enough for the gap between two keys of one number, short enough to come
 // while the user still listens for it.
 constexpr int typingPauseMs = 1000;
+
+constexpr bool busSaysNewDescription = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 
@@ -51,31 +54,32 @@ Notice* NoticeOf(QWidget* window) {
     return notice;
 }
 
-// Says the message on the screen reader of Qt 6.4's desktops, Orca 43, which
-// speaks a notification as it is shown. After a pick in the drop-down it is not
-// needed: the focus coming back to the list reads the new description.
-void Notify(QWidget* focused, const QString& message, bool /*described*/, TComboBox::Origin origin) {
-    if (origin == TComboBox::Origin::DropDown) return;
-    Notice* notice = NoticeOf(focused->window());
-    notice->setText(message);
-    notice->setAccessibleName(message);
-    QAccessibleEvent event(notice, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&event);
-}
-
-#else
-
-// Qt 6.8 tells the bus what a description now says, and Orca 48, the screen
-// reader of Qt 6.8's desktops, speaks the new description of the control it is
-// on. Where the description changed, that said the message; an announcement too
-// would say it twice. Where it already said the message, only an announcement can.
-void Notify(QWidget* focused, const QString& message, bool described, TComboBox::Origin) {
-    if (described) return;
-    QAccessibleAnnouncementEvent event(focused, message);
-    QAccessible::updateAccessibility(&event);
-}
-
 #endif
+
+// Each Qt is only ever asked for what its bus can carry.
+void Send(QWidget* focused, const QString& message, Sent sent) {
+    switch (sent) {
+        case Sent::Description:
+            return;
+        case Sent::Notification: {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+            Notice* notice = NoticeOf(focused->window());
+            notice->setText(message);
+            notice->setAccessibleName(message);
+            QAccessibleEvent event(notice, QAccessible::ObjectShow);
+            QAccessible::updateAccessibility(&event);
+#endif
+            return;
+        }
+        case Sent::Announcement: {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+            QAccessibleAnnouncementEvent event(focused, message);
+            QAccessible::updateAccessibility(&event);
+#endif
+            return;
+        }
+    }
+}
 
 // "Where am I" in Orca reads the description of a list's text field; Orca 43,
 // which never speaks a changed description, may read the list's too, and Orca 48
@@ -126,8 +130,9 @@ private:
             carrier.widget->setAccessibleDescription(message);
             described = true;
         }
-        Notify(focused, message, described, origin);
-        if (origin != TComboBox::Origin::DropDown) emit Announcements::Instance()->Spoken(message);
+        const Delivery delivery = DeliveryOf(busSaysNewDescription, origin, described);
+        Send(focused, message, delivery.sent);
+        if (delivery.spokenNow) emit Announcements::Instance()->Spoken(message);
     }
 
 private:

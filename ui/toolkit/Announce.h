@@ -12,17 +12,9 @@
 // "where am I" until the focus moves on; the control then gets back the
 // description it had.
 //
-// How it is spoken depends on what Qt tells the bus. Qt 6.4 says that a
-// description changed but not what it now says, and Orca 43 speaks nothing of it:
-// the message goes out as a notification shown without being drawn, held by a
-// hidden status bar, which Orca speaks as it is. Qt 6.8 says what it now says, and
-// Orca 48 speaks it: the new description is the message, and Qt's announcement
-// carries it only where the description already said it.
-//
-// What a list's change came from decides when: after a pick in the drop-down the
-// focus coming back to the list reads the description, so before Qt 6.8 nothing
-// more is sent; after typing, the message is told once the typing pauses, so that
-// it does not drown the echo of each key.
+// How it goes out is DeliveryOf's choice (Delivery.h). What a list's change came
+// from decides when: after typing, the message is told once the typing pauses, so
+// that it does not drown the echo of each key.
 void Announce(const QString& message);
 
 // Raises Spoken for each message as it goes out to the screen reader, for whoever
