@@ -2,9 +2,11 @@
 #pragma once
 
 // Makes a window report the moment its first frame is on screen, and its peak
-// memory by then, on standard output; then it closes, ending its program.
+// memory by then, on standard output; then it closes, ending its program: at
+// once, or OSTREL_CLOSE_AFTER_MS later, for a test to change the world between.
 
 #include <QEvent>
+#include <QtGlobal>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -38,7 +40,8 @@ protected:
                             static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
                             PeakResidentKiB());
                 std::fflush(stdout);
-                this->close();
+                QTimer::singleShot(qEnvironmentVariableIntValue("OSTREL_CLOSE_AFTER_MS"), this,
+                                   [this] { this->close(); });
             });
         }
         return handled;

@@ -38,6 +38,9 @@ public:
 
     // Destroys the window, then Qt. The entry function's last step: left to the
     // destructors of static objects, it would run after parts of Qt are gone.
+    // Nothing may run an event loop between this call and the end of QApplication:
+    // on Wayland, Qt's event thread would announce a read again, and the one left
+    // unread at the end is what FinishWaylandReads() settles.
     void Terminate();
 
 private:

@@ -9,5 +9,6 @@
 // Called last before QApplication goes: a round trip on a queue of its own, whose
 // reply libwayland reads only once every announced reader has read, so that no
 // read is left announced when Qt stops its threads; the window's last requests
-// are answered on the way. Does nothing on any other platform.
+// are answered on the way. A compositor that does not answer within two seconds
+// is given up on, and the read cancelled. Does nothing on any other platform.
 void FinishWaylandReads();
