@@ -6,9 +6,9 @@
 // once, or OSTREL_CLOSE_AFTER_MS later, for a test to change the world between.
 
 #include <QEvent>
-#include <QtGlobal>
 #include <QTimer>
 #include <QWidget>
+#include <QtGlobal>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
