@@ -5,6 +5,15 @@
 # Usage: orca.sh PROGRAM
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+# Orca will not start beside any other Orca of the same user on the machine (it
+# looks for processes named orca): the user's own screen reader, or another
+# checkout's test. In a process namespace of its own it sees only this one.
+if [ -z "${OSTREL_ORCA_ALONE:-}" ]; then
+    export OSTREL_ORCA_ALONE=1
+    alone=(unshare --pid --fork --mount-proc)
+    [ "$(id -u)" -eq 0 ] || alone=(unshare --user --map-current-user --pid --fork --mount-proc)
+    if "${alone[@]}" true 2>/dev/null; then exec "${alone[@]}" "$0" "$@"; fi
+fi
 [ -n "${OSTREL_XSESSION:-}" ] || exec "$here/../xsession.sh" --bus "$0" "$@"
 
 # A home of its own: the user's Orca settings must not change what is said, and
