@@ -137,12 +137,15 @@ def main():
     finally:
         program.terminate()
         program.wait(30)
-    os.kill(ORCA, signal.SIGTERM)
-    try:
-        wait_for(lambda: ended(ORCA), "Orca to end", 30)
-    except Failure as failure:
-        os.kill(ORCA, signal.SIGKILL)
-        check(False, str(failure))
+    if ended(ORCA):
+        check(False, "Orca had ended before the keys were done")
+    else:
+        os.kill(ORCA, signal.SIGTERM)
+        try:
+            wait_for(lambda: ended(ORCA), "Orca to end", 30)
+        except Failure as failure:
+            os.kill(ORCA, signal.SIGKILL)
+            check(False, str(failure))
     phrases, drove = spoken(), not failures
     for index, (name, _, expected) in enumerate(steps):
         heard = said_during(phrases, index)
