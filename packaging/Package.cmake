@@ -23,6 +23,10 @@ ostrel_gzip(${packaging_dir}/changelog ${packaging_dir}/changelog.gz)
 install(FILES ${packaging_dir}/copyright ${packaging_dir}/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${OSTREL_PACKAGE_NAME})
 
+# What lintian says of the package and why it does not apply, where lintian looks.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/lintian/ostrel
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME ${OSTREL_PACKAGE_NAME})
+
 set(CPACK_PACKAGE_NAME ${OSTREL_PACKAGE_NAME})
 set(CPACK_PACKAGE_VENDOR "Ostrel")
 set(CPACK_PACKAGE_CONTACT "${OSTREL_CONTACT}")
