@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "Breakdown.h"
 #include "Category.h"
@@ -113,6 +114,7 @@ public slots:
     void ComboBox67Change();
     void ComboBox68Change();
     void ComboBox69Change();
+    void ComboBox70Change();
     void Label16Click();
     void Button1Click();
 
@@ -121,7 +123,9 @@ protected:
 
 private:
     void FillLists();
-    void ListChanged(const TComboBox* list);
+    TComboBox* ListAt(int number) const;
+    TComboBox* ModelList(int number);
+    void ListChanged(int number);
     void SwitchVendor(const window::ListRow& row);
     void ShowFamily(const window::ListRow& row);
     void StoreFigure(const window::ListRow& row);
@@ -135,7 +139,9 @@ private:
     // What the last refresh computed; nothing before the first, while every
     // figure shows 0 W.
     std::optional<Breakdown> figures;
-    PickedNames picked;
+    PickedRows picked;
+    // Each list by its number, ComboBox1 at 1; a model list not yet made is null.
+    std::vector<TComboBox*> lists;
     QAction* developers = nullptr;  // shows or hides the developers panel, as Label16 does
     QMenu* menu = nullptr;          // the window's context menu from every control; none until first opened
     // What the converter showed last; none until a conversion has succeeded.
