@@ -203,7 +203,7 @@ void CatalogueTest::makersFigures_data() {
     QTest::addColumn<int>("watts");
     QTest::addColumn<Basis>("basis");
     QTest::newRow("GeForce RTX 5090: its total graphics power")
-        << Families(nvidiaSeries) << "GeForce RTX 5090" << 575 << Basis::GraphicsPower;
+        << Families(nvidiaSeries) << "RTX 5090" << 575 << Basis::GraphicsPower;
     QTest::newRow("Core Ultra 9 285K: its Maximum Turbo Power")
         << Families(intelFamilies) << "Ultra 9 285K" << 250 << Basis::MaximumTurboPower;
     QTest::newRow("Core i7-2600K: the original figure, as it was")

@@ -118,21 +118,20 @@ TComboBox* TForm1::ListAt(List number) const { return lists[std::size_t(number)]
 // A model list of an added family: made the first time its family is picked, in
 // the place of the cascade's model lists, under their name, right after its family
 // list in the tab order. Until then it costs the window nothing.
-TComboBox* TForm1::ModelList(List number) {
-    if (TComboBox* made = ListAt(number)) return made;
+void TForm1::ShowModelList(List number) {
+    if (TComboBox* made = ListAt(number)) return made->show();
     const ListRow& row = RowOfList(number);
     const TComboBox* place = ListAt(row.cascade->place);
     auto* list = new TComboBox(place->parentWidget());
+    lists[std::size_t(number)] = list;
     list->setObjectName(QStringLiteral("ComboBox%1").arg(number));
     list->setGeometry(place->geometry());
     list->setAccessibleName(place->accessibleName());
     list->SetPrompt(QString::fromUtf8(row.prompt.data(), qsizetype(row.prompt.size())));
     list->SetEntries(Texts(row.entries));
-    list->hide();
     connect(list, &TComboBox::Change, this, [this, number] { ListChanged(number); });
     setTabOrder(ListAt(row.cascade->makers[row.vendor].familyList), list);
-    lists[std::size_t(number)] = list;
-    return list;
+    list->show();
 }
 
 void TForm1::ListChanged(List number) {
@@ -178,7 +177,7 @@ void TForm1::ShowFamily(const ListRow& row) {
         if (list == shown) return;
         if (TComboBox* made = ListAt(list)) made->hide();
     });
-    ModelList(shown)->show();
+    ShowModelList(shown);
 }
 
 void TForm1::StoreFigure(const ListRow& row) {

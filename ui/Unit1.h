@@ -124,7 +124,7 @@ protected:
 private:
     void FillLists();
     TComboBox* ListAt(int number) const;
-    TComboBox* ModelList(int number);
+    void ShowModelList(int number);
     void ListChanged(int number);
     void SwitchVendor(const window::ListRow& row);
     void ShowFamily(const window::ListRow& row);
