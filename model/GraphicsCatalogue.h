@@ -391,13 +391,13 @@ inline constexpr auto radeonHD7000 = std::to_array<CatalogueRow>({
 });
 static_assert(radeonHD7000.size() == 9);
 
-inline constexpr auto arcArcB = std::to_array<CatalogueRow>({
+inline constexpr auto arcB = std::to_array<CatalogueRow>({
     {"Arc B580", 190, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.techcommand.uk/the-new-intel-arc-b580-and-b570-graphics-are-now-official-price-and-specifications/"},  // TBP of 190W; inkl.com: total board power 190 W
     {"Arc B570", 150, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.techcommand.uk/the-new-intel-arc-b580-and-b570-graphics-are-now-official-price-and-specifications/"},  // TBP of 150W
 });
-static_assert(arcArcB.size() == 2);
+static_assert(arcB.size() == 2);
 
-inline constexpr auto arcArcA = std::to_array<CatalogueRow>({
+inline constexpr auto arcA = std::to_array<CatalogueRow>({
     {"Arc A770 16GB", 225, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at http://www.3dcenter.org/news/intel-gibt-die-spezifikationen-von-arc-a580-a750-und-a770-bekannt"},  // TDP ('Total Board Power') 225W, Intel-official per article, 8/16 GB
     {"Arc A770 8GB", 225, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at http://www.3dcenter.org/news/intel-gibt-die-spezifikationen-von-arc-a580-a750-und-a770-bekannt"},  // TDP ('Total Board Power') 225W, 8/16 GB same figure
     {"Arc A750", 225, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at http://www.3dcenter.org/news/intel-gibt-die-spezifikationen-von-arc-a580-a750-und-a770-bekannt"},  // TDP ('Total Board Power') 225W
@@ -405,7 +405,7 @@ inline constexpr auto arcArcA = std::to_array<CatalogueRow>({
     {"Arc A380", 75, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.purepc.pl/intel-arc-a310-nowa-desktopowa-karta-graficzna-xe-hpg-przeznaczona-do-podstawowych-zadan"},  // Współczynnik TBP 75 W
     {"Arc A310", 75, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.purepc.pl/intel-arc-a310-nowa-desktopowa-karta-graficzna-xe-hpg-przeznaczona-do-podstawowych-zadan"},  // Współczynnik TBP 75 W (fpsbench lists 30 W)
 });
-static_assert(arcArcA.size() == 6);
+static_assert(arcA.size() == 6);
 
 // clang-format on
 
@@ -449,8 +449,8 @@ inline constexpr auto atiSeries = std::to_array<Family>({
 });
 
 inline constexpr auto intelSeries = std::to_array<Family>({
-    {"Серия Arc B", arcArcB},
-    {"Серия Arc A", arcArcA},
+    {"Серия Arc B", arcB},
+    {"Серия Arc A", arcA},
 });
 
 static_assert(RowCount(nvidiaSeries) == 58 + 88);

@@ -148,7 +148,7 @@ static_assert(intelCore2.size() == 50);
 // Each row: the entry, its watts, which of its maker's figures they are (Catalogue.h),
 // and where that figure was read, or why it could not be read on the maker's page.
 // clang-format off
-inline constexpr auto amdAMDRyzen9000 = std::to_array<CatalogueRow>({
+inline constexpr auto amdRyzen9000 = std::to_array<CatalogueRow>({
     {"Ryzen 9 9950X3D", 230, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; TDP read in a PC-parts dataset at https://github.com/docyx/pc-part-dataset/blob/06ffc8eec068db5e8145e012ad2ec11e56a7c969/data/json/cpu.json"},  // PPT = 1.35 x TDP 170 W = 229.5 W, rounded to 230 W
     {"Ryzen 9 9950X", 230, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; TDP read in a PC-parts dataset at https://github.com/docyx/pc-part-dataset/blob/06ffc8eec068db5e8145e012ad2ec11e56a7c969/data/json/cpu.json"},  // PPT = 1.35 x TDP 170 W = 229.5 W, rounded to 230 W
     {"Ryzen 9 9900X3D", 162, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; TDP read in a PC-parts dataset at https://github.com/docyx/pc-part-dataset/blob/06ffc8eec068db5e8145e012ad2ec11e56a7c969/data/json/cpu.json"},  // PPT = 1.35 x TDP 120 W = 162 W
@@ -161,9 +161,9 @@ inline constexpr auto amdAMDRyzen9000 = std::to_array<CatalogueRow>({
     {"Ryzen 5 9600", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; TDP read in a PC-parts dataset at https://github.com/docyx/pc-part-dataset/blob/06ffc8eec068db5e8145e012ad2ec11e56a7c969/data/json/cpu.json"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W
     {"Ryzen 5 9500F", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; TDP read at https://www.tomshw.it/hardware/amd-lancia-quattro-nuovi-processori-ryzen-zen-4-e-3-2025-09-17"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W
 });
-static_assert(amdAMDRyzen9000.size() == 11);
+static_assert(amdRyzen9000.size() == 11);
 
-inline constexpr auto amdAMDRyzen8000 = std::to_array<CatalogueRow>({
+inline constexpr auto amdRyzen8000 = std::to_array<CatalogueRow>({
     {"Ryzen 7 8700G", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; TDP read in a PC-parts dataset at https://github.com/docyx/pc-part-dataset/blob/06ffc8eec068db5e8145e012ad2ec11e56a7c969/data/json/cpu.json"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W
     {"Ryzen 7 8700F", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; TDP read in a PC-parts dataset at https://github.com/docyx/pc-part-dataset/blob/06ffc8eec068db5e8145e012ad2ec11e56a7c969/data/json/cpu.json"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W
     {"Ryzen 5 8600G", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; TDP read in a PC-parts dataset at https://github.com/docyx/pc-part-dataset/blob/06ffc8eec068db5e8145e012ad2ec11e56a7c969/data/json/cpu.json"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W
@@ -171,9 +171,9 @@ inline constexpr auto amdAMDRyzen8000 = std::to_array<CatalogueRow>({
     {"Ryzen 5 8400F", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; TDP read in a PC-parts dataset at https://github.com/docyx/pc-part-dataset/blob/06ffc8eec068db5e8145e012ad2ec11e56a7c969/data/json/cpu.json"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W
     {"Ryzen 3 8300G", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; TDP read at https://gamebastion.com/n/at-long-last-amd-updates-its-desktop-apu/397353"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W; page states all four 8000G models have a 65 W TDP
 });
-static_assert(amdAMDRyzen8000.size() == 6);
+static_assert(amdRyzen8000.size() == 6);
 
-inline constexpr auto amdAMDRyzen7000 = std::to_array<CatalogueRow>({
+inline constexpr auto amdRyzen7000 = std::to_array<CatalogueRow>({
     {"Ryzen 9 7950X3D", 162, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 120 W = 162 W
     {"Ryzen 9 7950X", 230, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 170 W = 229.5 W, rounded to 230 W
     {"Ryzen 9 7900X3D", 162, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 120 W = 162 W
@@ -188,9 +188,9 @@ inline constexpr auto amdAMDRyzen7000 = std::to_array<CatalogueRow>({
     {"Ryzen 5 7500F", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; TDP read in a PC-parts dataset at https://github.com/docyx/pc-part-dataset/blob/06ffc8eec068db5e8145e012ad2ec11e56a7c969/data/json/cpu.json"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W
     {"Ryzen 5 7400", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; TDP read at https://hothardware.com/news/amd-refuses-quit-socket-am4-aother-ryzen-5000-cpu"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W; page states the four quietly added CPUs incl. Ryzen 5 7400 all have a 65 W TDP
 });
-static_assert(amdAMDRyzen7000.size() == 13);
+static_assert(amdRyzen7000.size() == 13);
 
-inline constexpr auto amdAMDRyzen5000 = std::to_array<CatalogueRow>({
+inline constexpr auto amdRyzen5000 = std::to_array<CatalogueRow>({
     {"Ryzen 9 5950X", 142, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 105 W = 141.75 W, rounded to 142 W
     {"Ryzen 9 5900XT", 142, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; TDP read in a PC-parts dataset at https://github.com/docyx/pc-part-dataset/blob/06ffc8eec068db5e8145e012ad2ec11e56a7c969/data/json/cpu.json"},  // PPT = 1.35 x TDP 105 W = 141.75 W, rounded to 142 W
     {"Ryzen 9 5900X", 142, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 105 W = 141.75 W, rounded to 142 W
@@ -219,9 +219,9 @@ inline constexpr auto amdAMDRyzen5000 = std::to_array<CatalogueRow>({
     {"Ryzen 3 5300G", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W; OEM only
     {"Ryzen 3 5300GE", 47, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 35 W = 47.25 W, rounded to 47 W; OEM only
 });
-static_assert(amdAMDRyzen5000.size() == 27);
+static_assert(amdRyzen5000.size() == 27);
 
-inline constexpr auto amdAMDRyzen4000 = std::to_array<CatalogueRow>({
+inline constexpr auto amdRyzen4000 = std::to_array<CatalogueRow>({
     {"Ryzen 7 4700G", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W; OEM only
     {"Ryzen 7 4700GE", 47, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 35 W = 47.25 W, rounded to 47 W; OEM only
     {"Ryzen 5 4600G", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W
@@ -231,9 +231,9 @@ inline constexpr auto amdAMDRyzen4000 = std::to_array<CatalogueRow>({
     {"Ryzen 3 4300GE", 47, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 35 W = 47.25 W, rounded to 47 W; OEM only
     {"Ryzen 3 4100", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W
 });
-static_assert(amdAMDRyzen4000.size() == 8);
+static_assert(amdRyzen4000.size() == 8);
 
-inline constexpr auto amdAMDRyzen3000 = std::to_array<CatalogueRow>({
+inline constexpr auto amdRyzen3000 = std::to_array<CatalogueRow>({
     {"Ryzen 9 3950X", 142, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 105 W = 141.75 W, rounded to 142 W
     {"Ryzen 9 3900XT", 142, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 105 W = 141.75 W, rounded to 142 W
     {"Ryzen 9 3900X", 142, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 105 W = 141.75 W, rounded to 142 W
@@ -253,9 +253,9 @@ inline constexpr auto amdAMDRyzen3000 = std::to_array<CatalogueRow>({
     {"Ryzen 3 3200GE", 47, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 35 W = 47.25 W, rounded to 47 W; OEM only
     {"Ryzen 3 3100", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W
 });
-static_assert(amdAMDRyzen3000.size() == 18);
+static_assert(amdRyzen3000.size() == 18);
 
-inline constexpr auto amdAMDRyzen2000 = std::to_array<CatalogueRow>({
+inline constexpr auto amdRyzen2000 = std::to_array<CatalogueRow>({
     {"Ryzen 7 2700X", 142, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 105 W = 141.75 W, rounded to 142 W
     {"Ryzen 7 2700", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W
     {"Ryzen 7 2700E", 61, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 45 W = 60.75 W, rounded to 61 W
@@ -269,9 +269,9 @@ inline constexpr auto amdAMDRyzen2000 = std::to_array<CatalogueRow>({
     {"Ryzen 3 2200G", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W
     {"Ryzen 3 2200GE", 47, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 35 W = 47.25 W, rounded to 47 W
 });
-static_assert(amdAMDRyzen2000.size() == 12);
+static_assert(amdRyzen2000.size() == 12);
 
-inline constexpr auto amdAMDRyzen1000 = std::to_array<CatalogueRow>({
+inline constexpr auto amdRyzen1000 = std::to_array<CatalogueRow>({
     {"Ryzen 7 1800X", 128, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 95 W = 128.25 W, rounded to 128 W
     {"Ryzen 7 1700X", 128, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 95 W = 128.25 W, rounded to 128 W
     {"Ryzen 7 1700", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W
@@ -283,9 +283,9 @@ inline constexpr auto amdAMDRyzen1000 = std::to_array<CatalogueRow>({
     {"Ryzen 3 1300X", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W
     {"Ryzen 3 1200", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W
 });
-static_assert(amdAMDRyzen1000.size() == 10);
+static_assert(amdRyzen1000.size() == 10);
 
-inline constexpr auto amdAMDRyzenThreadripper = std::to_array<CatalogueRow>({
+inline constexpr auto amdRyzenThreadripper = std::to_array<CatalogueRow>({
     {"Threadripper PRO 5995WX", 280, Basis::Tdp, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // sWRX8; TDP; AMD publishes no PPT for Threadripper in the sources read
     {"Threadripper PRO 5975WX", 280, Basis::Tdp, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // sWRX8; TDP; AMD publishes no PPT for Threadripper in the sources read
     {"Threadripper PRO 5965WX", 280, Basis::Tdp, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // sWRX8; TDP; AMD publishes no PPT for Threadripper in the sources read
@@ -308,9 +308,9 @@ inline constexpr auto amdAMDRyzenThreadripper = std::to_array<CatalogueRow>({
     {"Threadripper 1920X", 180, Basis::Tdp, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // sTR4; TDP; AMD publishes no PPT for Threadripper in the sources read
     {"Threadripper 1900X", 180, Basis::Tdp, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // sTR4; TDP; AMD publishes no PPT for Threadripper in the sources read
 });
-static_assert(amdAMDRyzenThreadripper.size() == 21);
+static_assert(amdRyzenThreadripper.size() == 21);
 
-inline constexpr auto amdAMDASeriesAM4 = std::to_array<CatalogueRow>({
+inline constexpr auto amdASeriesAM4 = std::to_array<CatalogueRow>({
     {"A12-9800", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W; AM4 socket, so the AM4 PPT rule is applied (pre-Zen Bristol Ridge core)
     {"A12-9800E", 47, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 35 W = 47.25 W, rounded to 47 W; AM4 socket, so the AM4 PPT rule is applied (pre-Zen Bristol Ridge core)
     {"A10-9700", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W; AM4 socket, so the AM4 PPT rule is applied (pre-Zen Bristol Ridge core)
@@ -320,9 +320,9 @@ inline constexpr auto amdAMDASeriesAM4 = std::to_array<CatalogueRow>({
     {"A6-9500", 88, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 65 W = 87.75 W, rounded to 88 W; AM4 socket, so the AM4 PPT rule is applied (pre-Zen Bristol Ridge core)
     {"A6-9500E", 47, Basis::SocketPowerLimit, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // PPT = 1.35 x TDP 35 W = 47.25 W, rounded to 47 W; AM4 socket, so the AM4 PPT rule is applied (pre-Zen Bristol Ridge core)
 });
-static_assert(amdAMDASeriesAM4.size() == 8);
+static_assert(amdASeriesAM4.size() == 8);
 
-inline constexpr auto amdAMDASeriesFM2 = std::to_array<CatalogueRow>({
+inline constexpr auto amdASeriesFM2 = std::to_array<CatalogueRow>({
     {"A10-7890K", 95, Basis::Tdp, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // FM2+
     {"A10-7870K", 95, Basis::Tdp, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // FM2+
     {"A10-7860K", 65, Basis::Tdp, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // FM2+
@@ -357,9 +357,9 @@ inline constexpr auto amdAMDASeriesFM2 = std::to_array<CatalogueRow>({
     {"A4-4020", 65, Basis::Tdp, "UNVERIFIED: amd.com not in the search store; TDP read in a PC-parts dataset at https://github.com/docyx/pc-part-dataset/blob/06ffc8eec068db5e8145e012ad2ec11e56a7c969/data/json/cpu.json"},  // FM2
     {"A4-4000", 65, Basis::Tdp, "UNVERIFIED: amd.com not in the search store; TDP read in a PC-parts dataset at https://github.com/docyx/pc-part-dataset/blob/06ffc8eec068db5e8145e012ad2ec11e56a7c969/data/json/cpu.json"},  // FM2
 });
-static_assert(amdAMDASeriesFM2.size() == 33);
+static_assert(amdASeriesFM2.size() == 33);
 
-inline constexpr auto amdAMDFX = std::to_array<CatalogueRow>({
+inline constexpr auto amdFX = std::to_array<CatalogueRow>({
     {"FX-9590", 220, Basis::Tdp, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // AM3+
     {"FX-9370", 220, Basis::Tdp, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // AM3+
     {"FX-8370", 125, Basis::Tdp, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // AM3+
@@ -388,18 +388,18 @@ inline constexpr auto amdAMDFX = std::to_array<CatalogueRow>({
     {"FX-4130", 125, Basis::Tdp, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // AM3+ (AMD table export lists the socket as AM3)
     {"FX-4100", 95, Basis::Tdp, "UNVERIFIED: amd.com not in the search store; Default TDP read in an export of AMD's product-specifications table at https://github.com/felixsteinke/cpu-spec-dataset/blob/14477c8547b106d82c0e5f6015ad49f637ccc975/dataset/amd-cpus.csv"},  // AM3+
 });
-static_assert(amdAMDFX.size() == 27);
+static_assert(amdFX.size() == 27);
 
-inline constexpr auto intelIntelCoreUltra200S = std::to_array<CatalogueRow>({
+inline constexpr auto intelCoreUltra200S = std::to_array<CatalogueRow>({
     {"Ultra 9 285K", 250, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party spec table at https://github.com/JL-20191210/docsify/blob/a4df8c38f3b798d6729c13b4319891226917cb6d/%E8%A3%85%E6%9C%BA/Intel%E6%A1%8C%E9%9D%A2%E5%A4%84%E7%90%86%E5%99%A8%E8%A7%84%E6%A0%BC.md"},  // base/turbo power 125/250 W per the table; MTP taken as the turbo figure
     {"Ultra 7 265K", 250, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party spec table at https://github.com/JL-20191210/docsify/blob/a4df8c38f3b798d6729c13b4319891226917cb6d/%E8%A3%85%E6%9C%BA/Intel%E6%A1%8C%E9%9D%A2%E5%A4%84%E7%90%86%E5%99%A8%E8%A7%84%E6%A0%BC.md"},  // base/turbo power 125/250 W per the table; MTP taken as the turbo figure
     {"Ultra 7 265KF", 250, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party spec table at https://github.com/JL-20191210/docsify/blob/a4df8c38f3b798d6729c13b4319891226917cb6d/%E8%A3%85%E6%9C%BA/Intel%E6%A1%8C%E9%9D%A2%E5%A4%84%E7%90%86%E5%99%A8%E8%A7%84%E6%A0%BC.md"},  // base/turbo power 125/250 W per the table; MTP taken as the turbo figure
     {"Ultra 5 245K", 159, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party spec table at https://github.com/JL-20191210/docsify/blob/a4df8c38f3b798d6729c13b4319891226917cb6d/%E8%A3%85%E6%9C%BA/Intel%E6%A1%8C%E9%9D%A2%E5%A4%84%E7%90%86%E5%99%A8%E8%A7%84%E6%A0%BC.md"},  // base/turbo power 125/159 W per the table; MTP taken as the turbo figure
     {"Ultra 5 245KF", 159, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party spec table at https://github.com/JL-20191210/docsify/blob/a4df8c38f3b798d6729c13b4319891226917cb6d/%E8%A3%85%E6%9C%BA/Intel%E6%A1%8C%E9%9D%A2%E5%A4%84%E7%90%86%E5%99%A8%E8%A7%84%E6%A0%BC.md"},  // base/turbo power 125/159 W per the table; MTP taken as the turbo figure
 });
-static_assert(intelIntelCoreUltra200S.size() == 5);
+static_assert(intelCoreUltra200S.size() == 5);
 
-inline constexpr auto intelIntelCore14thGen = std::to_array<CatalogueRow>({
+inline constexpr auto intelCore14thGen = std::to_array<CatalogueRow>({
     {"i9-14900KS", 253, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party spec table at https://github.com/JL-20191210/docsify/blob/a4df8c38f3b798d6729c13b4319891226917cb6d/%E8%A3%85%E6%9C%BA/Intel%E6%A1%8C%E9%9D%A2%E5%A4%84%E7%90%86%E5%99%A8%E8%A7%84%E6%A0%BC.md"},  // base/turbo power 150/253 W per the table; MTP taken as the turbo figure
     {"i9-14900K", 253, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party spec table at https://github.com/JL-20191210/docsify/blob/a4df8c38f3b798d6729c13b4319891226917cb6d/%E8%A3%85%E6%9C%BA/Intel%E6%A1%8C%E9%9D%A2%E5%A4%84%E7%90%86%E5%99%A8%E8%A7%84%E6%A0%BC.md"},  // base/turbo power 125/253 W per the table; MTP taken as the turbo figure; digitaltrends.com 14th-gen launch table also gives 125 W / 253 W
     {"i9-14900KF", 253, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party spec table at https://github.com/JL-20191210/docsify/blob/a4df8c38f3b798d6729c13b4319891226917cb6d/%E8%A3%85%E6%9C%BA/Intel%E6%A1%8C%E9%9D%A2%E5%A4%84%E7%90%86%E5%99%A8%E8%A7%84%E6%A0%BC.md"},  // base/turbo power 125/253 W per the table; MTP taken as the turbo figure; digitaltrends.com 14th-gen launch table also gives 125 W / 253 W
@@ -425,9 +425,9 @@ inline constexpr auto intelIntelCore14thGen = std::to_array<CatalogueRow>({
     {"i3-14100F", 110, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party spec table at https://github.com/JL-20191210/docsify/blob/a4df8c38f3b798d6729c13b4319891226917cb6d/%E8%A3%85%E6%9C%BA/Intel%E6%A1%8C%E9%9D%A2%E5%A4%84%E7%90%86%E5%99%A8%E8%A7%84%E6%A0%BC.md"},  // base/turbo power 60/110 W per the table; MTP taken as the turbo figure
     {"i3-14100T", 69, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party spec table at https://github.com/JL-20191210/docsify/blob/a4df8c38f3b798d6729c13b4319891226917cb6d/%E8%A3%85%E6%9C%BA/Intel%E6%A1%8C%E9%9D%A2%E5%A4%84%E7%90%86%E5%99%A8%E8%A7%84%E6%A0%BC.md"},  // base/turbo power 35/69 W per the table; MTP taken as the turbo figure
 });
-static_assert(intelIntelCore14thGen.size() == 24);
+static_assert(intelCore14thGen.size() == 24);
 
-inline constexpr auto intelIntelCore13thGen = std::to_array<CatalogueRow>({
+inline constexpr auto intelCore13thGen = std::to_array<CatalogueRow>({
     {"i9-13900KS", 253, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (MaxTurboPower column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/ebf377d8160044bfea6456fb13d98b948c7c119c/dataset/intel-cpus.csv"},  // Processor Base Power 150 W; Maximum Turbo Power 253 W (ARK-derived dataset)
     {"i9-13900K", 253, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (MaxTurboPower column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/ebf377d8160044bfea6456fb13d98b948c7c119c/dataset/intel-cpus.csv"},  // Processor Base Power 125 W; Maximum Turbo Power 253 W (ARK-derived dataset)
     {"i9-13900KF", 253, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (MaxTurboPower column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/ebf377d8160044bfea6456fb13d98b948c7c119c/dataset/intel-cpus.csv"},  // Processor Base Power 125 W; Maximum Turbo Power 253 W (ARK-derived dataset)
@@ -454,9 +454,9 @@ inline constexpr auto intelIntelCore13thGen = std::to_array<CatalogueRow>({
     {"i3-13100F", 89, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (MaxTurboPower column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/ebf377d8160044bfea6456fb13d98b948c7c119c/dataset/intel-cpus.csv"},  // Processor Base Power 58 W; Maximum Turbo Power 89 W (ARK-derived dataset)
     {"i3-13100T", 69, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (MaxTurboPower column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/ebf377d8160044bfea6456fb13d98b948c7c119c/dataset/intel-cpus.csv"},  // Processor Base Power 35 W; Maximum Turbo Power 69 W (ARK-derived dataset)
 });
-static_assert(intelIntelCore13thGen.size() == 25);
+static_assert(intelCore13thGen.size() == 25);
 
-inline constexpr auto intelIntelCore12thGen = std::to_array<CatalogueRow>({
+inline constexpr auto intelCore12thGen = std::to_array<CatalogueRow>({
     {"i9-12900KS", 241, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (MaxTurboPower column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/ebf377d8160044bfea6456fb13d98b948c7c119c/dataset/intel-cpus.csv"},  // Processor Base Power 150 W; Maximum Turbo Power 241 W (ARK-derived dataset)
     {"i9-12900K", 241, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (MaxTurboPower column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/ebf377d8160044bfea6456fb13d98b948c7c119c/dataset/intel-cpus.csv"},  // Processor Base Power 125 W; Maximum Turbo Power 241 W (ARK-derived dataset)
     {"i9-12900KF", 241, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (MaxTurboPower column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/ebf377d8160044bfea6456fb13d98b948c7c119c/dataset/intel-cpus.csv"},  // Processor Base Power 125 W; Maximum Turbo Power 241 W (ARK-derived dataset)
@@ -483,9 +483,9 @@ inline constexpr auto intelIntelCore12thGen = std::to_array<CatalogueRow>({
     {"i3-12100F", 89, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (MaxTurboPower column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/ebf377d8160044bfea6456fb13d98b948c7c119c/dataset/intel-cpus.csv"},  // Processor Base Power 58 W; Maximum Turbo Power 89 W (ARK-derived dataset)
     {"i3-12100T", 69, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (MaxTurboPower column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/ebf377d8160044bfea6456fb13d98b948c7c119c/dataset/intel-cpus.csv"},  // Processor Base Power 35 W; Maximum Turbo Power 69 W (ARK-derived dataset)
 });
-static_assert(intelIntelCore12thGen.size() == 25);
+static_assert(intelCore12thGen.size() == 25);
 
-inline constexpr auto intelIntelCore11thGen = std::to_array<CatalogueRow>({
+inline constexpr auto intelCore11thGen = std::to_array<CatalogueRow>({
     {"i9-11900K", 125, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i9-11900KF", 125, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i9-11900", 65, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
@@ -506,9 +506,9 @@ inline constexpr auto intelIntelCore11thGen = std::to_array<CatalogueRow>({
     {"i5-11400F", 65, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i5-11400T", 35, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
 });
-static_assert(intelIntelCore11thGen.size() == 19);
+static_assert(intelCore11thGen.size() == 19);
 
-inline constexpr auto intelIntelCore10thGen = std::to_array<CatalogueRow>({
+inline constexpr auto intelCore10thGen = std::to_array<CatalogueRow>({
     {"i9-10900K", 125, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i9-10900KF", 125, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i9-10900", 65, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
@@ -543,9 +543,9 @@ inline constexpr auto intelIntelCore10thGen = std::to_array<CatalogueRow>({
     {"i3-10100F", 65, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i3-10100T", 35, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
 });
-static_assert(intelIntelCore10thGen.size() == 33);
+static_assert(intelCore10thGen.size() == 33);
 
-inline constexpr auto intelIntelCore9thGen = std::to_array<CatalogueRow>({
+inline constexpr auto intelCore9thGen = std::to_array<CatalogueRow>({
     {"i9-9900KS", 127, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i9-9900K", 95, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i9-9900KF", 95, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
@@ -575,9 +575,9 @@ inline constexpr auto intelIntelCore9thGen = std::to_array<CatalogueRow>({
     {"i3-9100F", 65, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i3-9100T", 35, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
 });
-static_assert(intelIntelCore9thGen.size() == 28);
+static_assert(intelCore9thGen.size() == 28);
 
-inline constexpr auto intelIntelCore8thGen = std::to_array<CatalogueRow>({
+inline constexpr auto intelCore8thGen = std::to_array<CatalogueRow>({
     {"i7-8700K", 95, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i7-8700", 65, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i7-8700T", 35, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
@@ -595,9 +595,9 @@ inline constexpr auto intelIntelCore8thGen = std::to_array<CatalogueRow>({
     {"i3-8100", 65, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i3-8100T", 35, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
 });
-static_assert(intelIntelCore8thGen.size() == 16);
+static_assert(intelCore8thGen.size() == 16);
 
-inline constexpr auto intelIntelCore7thGen = std::to_array<CatalogueRow>({
+inline constexpr auto intelCore7thGen = std::to_array<CatalogueRow>({
     {"i7-7700K", 91, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i7-7700", 65, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i7-7700T", 35, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
@@ -615,9 +615,9 @@ inline constexpr auto intelIntelCore7thGen = std::to_array<CatalogueRow>({
     {"i3-7100", 51, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i3-7100T", 35, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
 });
-static_assert(intelIntelCore7thGen.size() == 16);
+static_assert(intelCore7thGen.size() == 16);
 
-inline constexpr auto intelIntelCore6thGen = std::to_array<CatalogueRow>({
+inline constexpr auto intelCore6thGen = std::to_array<CatalogueRow>({
     {"i7-6700K", 91, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i7-6700", 65, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i7-6700T", 35, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
@@ -636,15 +636,15 @@ inline constexpr auto intelIntelCore6thGen = std::to_array<CatalogueRow>({
     {"i3-6100T", 35, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i3-6098P", 54, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
 });
-static_assert(intelIntelCore6thGen.size() == 17);
+static_assert(intelCore6thGen.size() == 17);
 
-inline constexpr auto intelIntelCore5thGen = std::to_array<CatalogueRow>({
+inline constexpr auto intelCore5thGen = std::to_array<CatalogueRow>({
     {"i7-5775C", 65, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i5-5675C", 65, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
 });
-static_assert(intelIntelCore5thGen.size() == 2);
+static_assert(intelCore5thGen.size() == 2);
 
-inline constexpr auto intelIntelCore4thGen = std::to_array<CatalogueRow>({
+inline constexpr auto intelCore4thGen = std::to_array<CatalogueRow>({
     {"i7-4790K", 88, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i7-4790", 84, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i7-4790S", 65, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
@@ -695,9 +695,9 @@ inline constexpr auto intelIntelCore4thGen = std::to_array<CatalogueRow>({
     {"i3-4130", 54, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i3-4130T", 35, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
 });
-static_assert(intelIntelCore4thGen.size() == 49);
+static_assert(intelCore4thGen.size() == 49);
 
-inline constexpr auto intelIntelCore3rdGen = std::to_array<CatalogueRow>({
+inline constexpr auto intelCore3rdGen = std::to_array<CatalogueRow>({
     {"i7-3770K", 77, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i7-3770", 77, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i7-3770S", 65, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
@@ -729,9 +729,9 @@ inline constexpr auto intelIntelCore3rdGen = std::to_array<CatalogueRow>({
     {"i3-3220T", 35, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i3-3210", 55, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
 });
-static_assert(intelIntelCore3rdGen.size() == 30);
+static_assert(intelCore3rdGen.size() == 30);
 
-inline constexpr auto intelIntelCoreXSeries = std::to_array<CatalogueRow>({
+inline constexpr auto intelCoreXSeries = std::to_array<CatalogueRow>({
     {"i9-10980XE", 165, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i9-10940X", 165, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i9-10920X", 165, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
@@ -767,25 +767,25 @@ inline constexpr auto intelIntelCoreXSeries = std::to_array<CatalogueRow>({
     {"i7-3820", 130, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
     {"i5-7640X", 112, Basis::Tdp, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party copy of ARK data (defaultTdp column) at https://github.com/felixsteinke/cpu-spec-dataset/blob/20705176673b8acdb761d10143dfe551317e48ad/dataset/intel-cpus.csv"},  // TDP as listed in the ARK-derived dataset
 });
-static_assert(intelIntelCoreXSeries.size() == 34);
+static_assert(intelCoreXSeries.size() == 34);
 
 // clang-format on
 
 // Order matters: the vendor list's index picks the family list, the family list's
 // index picks the model list. Newest first: the added families, then the original ones.
 inline constexpr auto amdFamilies = std::to_array<Family>({
-    {"AMD Ryzen 9000", amdAMDRyzen9000},
-    {"AMD Ryzen 8000", amdAMDRyzen8000},
-    {"AMD Ryzen 7000", amdAMDRyzen7000},
-    {"AMD Ryzen 5000", amdAMDRyzen5000},
-    {"AMD Ryzen 4000", amdAMDRyzen4000},
-    {"AMD Ryzen 3000", amdAMDRyzen3000},
-    {"AMD Ryzen 2000", amdAMDRyzen2000},
-    {"AMD Ryzen 1000", amdAMDRyzen1000},
-    {"AMD Ryzen Threadripper", amdAMDRyzenThreadripper},
-    {"AMD A-Series AM4", amdAMDASeriesAM4},
-    {"AMD A-Series FM2", amdAMDASeriesFM2},
-    {"AMD FX", amdAMDFX},
+    {"AMD Ryzen 9000", amdRyzen9000},
+    {"AMD Ryzen 8000", amdRyzen8000},
+    {"AMD Ryzen 7000", amdRyzen7000},
+    {"AMD Ryzen 5000", amdRyzen5000},
+    {"AMD Ryzen 4000", amdRyzen4000},
+    {"AMD Ryzen 3000", amdRyzen3000},
+    {"AMD Ryzen 2000", amdRyzen2000},
+    {"AMD Ryzen 1000", amdRyzen1000},
+    {"AMD Ryzen Threadripper", amdRyzenThreadripper},
+    {"AMD A-Series AM4", amdASeriesAM4},
+    {"AMD A-Series FM2", amdASeriesFM2},
+    {"AMD FX", amdFX},
     {"AMD A-Series", amdASeries},
     {"AMD Phenom™ II X6", amdPhenomIIX6},
     {"AMD Phenom™ II X4", amdPhenomIIX4},
@@ -797,20 +797,20 @@ inline constexpr auto amdFamilies = std::to_array<Family>({
 });
 
 inline constexpr auto intelFamilies = std::to_array<Family>({
-    {"Intel Core Ultra 200S", intelIntelCoreUltra200S},
-    {"Intel Core 14th Gen", intelIntelCore14thGen},
-    {"Intel Core 13th Gen", intelIntelCore13thGen},
-    {"Intel Core 12th Gen", intelIntelCore12thGen},
-    {"Intel Core 11th Gen", intelIntelCore11thGen},
-    {"Intel Core 10th Gen", intelIntelCore10thGen},
-    {"Intel Core 9th Gen", intelIntelCore9thGen},
-    {"Intel Core 8th Gen", intelIntelCore8thGen},
-    {"Intel Core 7th Gen", intelIntelCore7thGen},
-    {"Intel Core 6th Gen", intelIntelCore6thGen},
-    {"Intel Core 5th Gen", intelIntelCore5thGen},
-    {"Intel Core 4th Gen", intelIntelCore4thGen},
-    {"Intel Core 3rd Gen", intelIntelCore3rdGen},
-    {"Intel Core X-series", intelIntelCoreXSeries},
+    {"Intel Core Ultra 200S", intelCoreUltra200S},
+    {"Intel Core 14th Gen", intelCore14thGen},
+    {"Intel Core 13th Gen", intelCore13thGen},
+    {"Intel Core 12th Gen", intelCore12thGen},
+    {"Intel Core 11th Gen", intelCore11thGen},
+    {"Intel Core 10th Gen", intelCore10thGen},
+    {"Intel Core 9th Gen", intelCore9thGen},
+    {"Intel Core 8th Gen", intelCore8thGen},
+    {"Intel Core 7th Gen", intelCore7thGen},
+    {"Intel Core 6th Gen", intelCore6thGen},
+    {"Intel Core 5th Gen", intelCore5thGen},
+    {"Intel Core 4th Gen", intelCore4thGen},
+    {"Intel Core 3rd Gen", intelCore3rdGen},
+    {"Intel Core X-series", intelCoreXSeries},
     {"Intel Core i7", intelCoreI7},
     {"Intel Core i5", intelCoreI5},
     {"Intel Core i3", intelCoreI3},

@@ -56,7 +56,7 @@ QStringList Shown(const QWidget* window) {
     for (const char* label :
          {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label15", "Label28"})
         shown << Caption(window, label);
-    for (int number = 1; number <= 69; ++number) {
+    for (int number = 1; number <= 70; ++number) {
         const TComboBox* list = List(window, number);
         shown << ShownText(list) + (list->isVisible() ? "+" : "-") + QString::number(list->ItemIndex());
     }
@@ -230,7 +230,7 @@ void ReportTest::copy() {
     QGuiApplication::clipboard()->setText("before");
     const QStringList before = Shown(form.get());
     QList<QSignalSpy*> changes;
-    for (int number = 1; number <= 69; ++number)
+    for (int number = 1; number <= 70; ++number)
         changes << new QSignalSpy(List(form.get(), number), &TComboBox::Change);
 
     QTEST(copy(form.get()), "menuEntry");

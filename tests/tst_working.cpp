@@ -39,6 +39,8 @@ private slots:
     void totalLines_data();
     void totalLines();
     void writtenFromTheFiguresItIsGiven();
+    void partNamesItsBasis_data();
+    void partNamesItsBasis();
     void suggestedSupply_data();
     void suggestedSupply();
     void twelveVoltAmperes_data();
@@ -112,6 +114,49 @@ void WorkingTest::workingLines() {
     picks(state, names);
     const Breakdown figures = state.Recalculate();
     QTEST(ToQt(Working(category, state, figures, names)), "lines");
+}
+
+Q_DECLARE_METATYPE(Basis)
+
+// An added part is named with which of its maker's figures its watts are, and
+// whether that figure was read on the maker's own page; an original one as it was.
+void WorkingTest::partNamesItsBasis_data() {
+    QTest::addColumn<Category>("category");
+    QTest::addColumn<Basis>("basis");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("name");
+    const QString page = "https://example.org/part", unread = "UNVERIFIED: the maker's page was not found";
+    QTest::newRow("original") << Category::Processor << Basis::Original << ""
+                              << "X";
+    QTest::newRow("Intel's turbo power") << Category::Processor << Basis::MaximumTurboPower << page
+                                         << "X (наибольшая мощность по умолчанию, Intel Maximum Turbo Power)";
+    QTest::newRow("TDP") << Category::Processor << Basis::Tdp << page << "X (TDP производителя)";
+    QTest::newRow("AMD's socket limit")
+        << Category::Processor << Basis::SocketPowerLimit << page << "X (предел мощности сокета, AMD PPT)";
+    QTest::newRow("board power") << Category::Graphics << Basis::BoardPower << page
+                                 << "X (полная мощность платы, TBP)";
+    QTest::newRow("graphics power, unverified")
+        << Category::Graphics << Basis::GraphicsPower << unread
+        << "X (мощность видеокарты, TGP; не сверено с сайтом производителя)";
+    QTest::newRow("a module") << Category::Memory << Basis::PerModule << page
+                              << "X (на модуль, по данным производителя)";
+    QTest::newRow("a drive, unverified") << Category::Disks << Basis::PerDrive << unread
+                                         << "X (на накопитель, по данным производителя; не сверено с сайтом "
+                                            "производителя) × 1 = 7 Вт";
+}
+
+void WorkingTest::partNamesItsBasis() {
+    QFETCH(Category, category);
+    QFETCH(Basis, basis);
+    QFETCH(QString, source);
+    const std::string sourceText = source.toStdString();
+    const CatalogueRow part{"X", 7, basis, sourceText};
+    QVERIFY(HasSource(part));
+    PowerState state;
+    PickedRows rows;
+    state.cpuWatts = state.gpuWatts = state.ramWatts = state.hddWatts[0] = part.watts;
+    rows.cpuModel = rows.gpuModel = rows.ramType = rows.hddType[0] = &part;
+    QTEST(ToQt(Working(category, state, state.Recalculate(), rows)).front(), "name");
 }
 
 void WorkingTest::totalLines_data() {
