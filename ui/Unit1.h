@@ -5,8 +5,11 @@
 //
 // How a pick travels: the user picks an entry in a list; the list raises Change,
 // which the window description binds to the handler that bears the list's name
-// (ComboBox12 -> ComboBox12Change). The handler looks the list up in the table of
-// the window's lists (WindowLists.h), which says what a change of it does. A
+// (ComboBox12 -> ComboBox12Change). The handler looks the list up by its number in
+// the table of the window's lists (WindowLists.h), which says what a change of it
+// does. (The model lists of the families added since the window description was
+// drawn are made from that table when their family is first picked, and their
+// Change goes straight to the same lookup.) A
 // cascade list (vendor, family, series) shows the next list and hides its
 // siblings. A figure list turns its selected index into one number, stores it in
 // `power`, and RefreshDisplay recomputes every figure once and writes the grand
