@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Integrity of the catalogues: the original families and rows where they always were, the rows whose
-// exact text or figure is easy to get wrong, a source for every added row, and the figures of today's
-// parts as their makers give them.
+// exact text or figure is easy to get wrong, and a source for every added row.
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -16,19 +15,10 @@ using namespace std::string_view_literals;
 using Families = std::span<const Family>;
 Q_DECLARE_METATYPE(Catalogue)
 Q_DECLARE_METATYPE(Families)
-Q_DECLARE_METATYPE(Basis)
 
 namespace {
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-// The row of the part that reads `text` in any of the families.
-const CatalogueRow* Find(Families families, std::string_view text) {
-    for (const Family& family : families)
-        for (const CatalogueRow& row : family.models)
-            if (row.text == text) return &row;
-    return nullptr;
-}
 
 }  // namespace
 
@@ -45,8 +35,6 @@ private slots:
     void everyRowHasASource();
     void memoryAscends();
     void dashesEntries();
-    void makersFigures_data();
-    void makersFigures();
 };
 
 // Each family list shows the added families, newest first, and then the original
@@ -193,33 +181,6 @@ void CatalogueTest::dashesEntries() {
     QCOMPARE(diskTypes.back().text, "--------------------"sv);
     QCOMPARE(diskTypes.back().watts, 0);
     QCOMPARE(opticalTypes.back().text, "--------------------"sv);
-}
-
-// A builder's parts of today at the figure the rule gives, worked out here from
-// the figure the maker (or, where marked, the standard's or a drive maker's) gives.
-void CatalogueTest::makersFigures_data() {
-    QTest::addColumn<Families>("families");
-    QTest::addColumn<QString>("part");
-    QTest::addColumn<int>("watts");
-    QTest::addColumn<Basis>("basis");
-    QTest::newRow("GeForce RTX 5090: its total graphics power")
-        << Families(nvidiaSeries) << "RTX 5090" << 575 << Basis::GraphicsPower;
-    QTest::newRow("Core Ultra 9 285K: its Maximum Turbo Power")
-        << Families(intelFamilies) << "Ultra 9 285K" << 250 << Basis::MaximumTurboPower;
-    QTest::newRow("Core i7-2600K: the original figure, as it was")
-        << Families(intelFamilies) << "2600K" << 95 << Basis::Original;
-    // AM5's socket power limit is 1.35 times the TDP.
-    QTest::newRow("Ryzen 7 9800X3D: 1.35 × its TDP of 120 W")
-        << Families(amdFamilies) << "Ryzen 7 9800X3D" << 120 * 135 / 100 << Basis::SocketPowerLimit;
-}
-
-void CatalogueTest::makersFigures() {
-    QFETCH(Families, families);
-    QFETCH(QString, part);
-    const CatalogueRow* row = Find(families, part.toStdString());
-    QVERIFY2(row, qPrintable(part));
-    QTEST(int(row->watts), "watts");
-    QTEST(row->basis, "basis");
 }
 
 QTEST_APPLESS_MAIN(CatalogueTest)
