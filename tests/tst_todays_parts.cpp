@@ -6,7 +6,6 @@
 
 #include <QAbstractItemView>
 #include <QClipboard>
-#include <QGroupBox>
 #include <QtTest>
 #include <algorithm>
 
