@@ -144,11 +144,11 @@ struct ListRow {
     List list = 0;
     Role role = Role::Figure;
     Entries entries{};
-    const Cascade* cascade = nullptr;  // vendor, family and model lists
-    std::size_t vendor = 0;            // family and model lists: whose families they show
-    std::string_view prompt{};         // a made model list: its family's text
-    Field field = nullptr;             // figure lists: where a pick is stored
-    NameSlot name = nullptr;           // lists of catalogue rows: where the picked row's text goes
+    const Cascade* cascade = nullptr;               // vendor, family and model lists
+    std::size_t vendor = 0;                         // family and model lists: whose families they show
+    std::string_view prompt{};                      // model lists: their family's text, a made list's prompt
+    Field field = nullptr;                          // figure lists: where a pick is stored
+    NameSlot name = nullptr;                        // lists of catalogue rows: where the picked row goes
     std::int32_t (*numberAt)(int index) = nullptr;  // lists of numbers: the number an index stands for
     Category category{};
 };
