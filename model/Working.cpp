@@ -30,38 +30,37 @@ std::string NonePicked(Category category) {
 constexpr std::int64_t WithReserve(std::int32_t total) { return std::int64_t{total} + supplyReserveWatts; }
 
 std::vector<std::string> ProcessorWorking(const PowerState& state, const Breakdown& figures,
-                                          std::string_view model) {
+                                          const CatalogueRow* model) {
     const std::int32_t watts = state.cpuWatts, percent = state.cpuOverclock, share = figures.cpuShare;
     if (watts == 0 && percent == 0) return {NonePicked(Category::Processor)};
-    return {model.empty() ? std::string(RowOf(Category::Processor).nonePicked) : std::string(model),
+    return {model ? PartName(model) : std::string(RowOf(Category::Processor).nonePicked),
             Watts(watts) + ", разгон " + Num(percent) + " %: " + Num(watts) + " × " + Num(percent) + " ÷ " +
                 Num(cpuOverclockDivisor) + " = " + Num(share) + "; " + Num(share) + " + " + Num(watts) +
                 " + " + Num(percent) + " = " + Watts(figures.subtotals[Category::Processor])};
 }
 
 std::vector<std::string> GraphicsWorking(const PowerState& state, const Breakdown& figures,
-                                         std::string_view model) {
+                                         const CatalogueRow* model) {
     const std::int32_t watts = state.gpuWatts, count = state.gpuCount, percent = state.gpuOverclock;
     const std::int32_t allCards = figures.gpuAllCards, share = figures.gpuShare;
     if (watts == 0) return {NonePicked(Category::Graphics)};
-    if (count == 0) return {std::string(model), "количество не выбрано: " + Watts(0)};
-    return {std::string(model), Num(count) + " × " + Watts(watts) + " = " + Watts(allCards) + ", разгон " +
-                                    Num(percent) + " %: " + Num(allCards) + " × " + Num(percent) + " ÷ " +
-                                    Num(gpuOverclockDivisor) + " = " + Num(share) + "; " + Num(allCards) +
-                                    " + " + Num(share) + " = " +
-                                    Watts(figures.subtotals[Category::Graphics])};
+    if (count == 0) return {PartName(model), "количество не выбрано: " + Watts(0)};
+    return {PartName(model), Num(count) + " × " + Watts(watts) + " = " + Watts(allCards) + ", разгон " +
+                                 Num(percent) + " %: " + Num(allCards) + " × " + Num(percent) + " ÷ " +
+                                 Num(gpuOverclockDivisor) + " = " + Num(share) + "; " + Num(allCards) +
+                                 " + " + Num(share) + " = " + Watts(figures.subtotals[Category::Graphics])};
 }
 
 std::vector<std::string> MemoryWorking(const PowerState& state, const Breakdown& figures,
-                                       std::string_view type) {
+                                       const CatalogueRow* type) {
     const std::int32_t watts = state.ramWatts, count = state.ramCount, percent = state.ramOverclock;
     const std::int32_t share = figures.ramSharePerModule;
     if (watts == 0) return {NonePicked(Category::Memory)};
-    if (count == 0) return {std::string(type), "количество планок не выбрано: " + Watts(0)};
-    return {std::string(type), Num(count) + " × " + Watts(watts) + ", разгон " + Num(percent) + " %: " +
-                                   Num(watts) + " × " + Num(percent) + "² ÷ " + Num(ramOverclockDivisor) +
-                                   " = " + Num(share) + " на планку; (" + Num(watts) + " + " + Num(share) +
-                                   ") × " + Num(count) + " = " + Watts(figures.subtotals[Category::Memory])};
+    if (count == 0) return {PartName(type), "количество планок не выбрано: " + Watts(0)};
+    return {PartName(type), Num(count) + " × " + Watts(watts) + ", разгон " + Num(percent) + " %: " +
+                                Num(watts) + " × " + Num(percent) + "² ÷ " + Num(ramOverclockDivisor) +
+                                " = " + Num(share) + " на планку; (" + Num(watts) + " + " + Num(share) +
+                                ") × " + Num(count) + " = " + Watts(figures.subtotals[Category::Memory])};
 }
 
 // One line per row or cell that counts, then, where two or more count, their sum:
@@ -83,8 +82,8 @@ std::vector<std::string> RowsWorking(Category category, const std::array<std::in
 }
 
 template <std::size_t Rows>
-auto RowNames(const std::array<std::string_view, Rows>& names) {
-    return [&names](std::size_t row) { return std::string(names[row]); };
+auto RowNames(const std::array<const CatalogueRow*, Rows>& rows) {
+    return [&rows](std::size_t row) { return PartName(rows[row]); };
 }
 
 std::string FanCellName(std::size_t cell) {
@@ -100,8 +99,40 @@ std::int64_t PercentRoundedUp(std::int32_t part, std::int64_t whole) {
 
 }  // namespace
 
+std::string_view BasisText(const CatalogueRow& row) {
+    switch (row.basis) {
+        case Basis::Original:
+            return {};
+        case Basis::MaximumTurboPower:
+            return "наибольшая мощность по умолчанию, Intel Maximum Turbo Power";
+        case Basis::Tdp:
+            return "TDP производителя";
+        case Basis::SocketPowerLimit:
+            return "предел мощности сокета, AMD PPT";
+        case Basis::BoardPower:
+            return "полная мощность платы, TBP";
+        case Basis::GraphicsPower:
+            return "мощность видеокарты, TGP";
+        case Basis::PerModule:
+            return "на модуль, по данным производителя";
+        case Basis::PerDrive:
+            return "на накопитель, по данным производителя";
+    }
+    return {};
+}
+
+// A figure that was not read on its maker's own page says so wherever it is shown.
+std::string PartName(const CatalogueRow* row) {
+    if (!row) return {};
+    std::string name(row->text);
+    if (row->basis == Basis::Original) return name;
+    name += " (" + std::string(BasisText(*row));
+    if (!Verified(*row)) name += "; не сверено с сайтом производителя";
+    return name + ")";
+}
+
 std::vector<std::string> Working(Category category, const PowerState& selections, const Breakdown& figures,
-                                 const PickedNames& names) {
+                                 const PickedRows& names) {
     const std::int32_t subtotal = figures.subtotals[category];
     switch (category) {
         case Category::Processor:
@@ -173,7 +204,7 @@ std::string SupplyCheck(std::int64_t linePower, std::optional<std::int32_t> show
 
 // Each category's subtotal once: its working already ends on it.
 std::string Report(const PowerState& selections, const std::optional<Breakdown>& computed,
-                   const PickedNames& names, std::optional<std::int64_t> linePower) {
+                   const PickedRows& names, std::optional<std::int64_t> linePower) {
     std::string report = "Ostrel: расчёт мощности\n";
     if (!computed) {
         report += std::string(nothingPickedYet) + '\n';

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Catalogue.h"
 #include "Category.h"
 #include "PowerState.h"
 
@@ -22,21 +23,28 @@ inline constexpr std::int32_t supplyReserveWatts = 50;
 // The supply line that carries nearly all the load.
 inline constexpr std::int32_t supplyLineVolts = 12;
 
-// The text of the catalogue row whose watts each watts field holds; empty when no
-// row was picked, or after a vendor's dashes entry cleared it.
-struct PickedNames {
-    std::string_view cpuModel;
-    std::string_view gpuModel;
-    std::string_view ramType;
-    std::array<std::string_view, diskRows> hddType;
-    std::array<std::string_view, opticalRows> opticalType;
+// The catalogue row whose watts each watts field holds: its text names the part,
+// its basis says which figure the watts are. None when no row was picked, or after
+// a vendor's dashes entry cleared it.
+struct PickedRows {
+    const CatalogueRow* cpuModel = nullptr;
+    const CatalogueRow* gpuModel = nullptr;
+    const CatalogueRow* ramType = nullptr;
+    std::array<const CatalogueRow*, diskRows> hddType{};
+    std::array<const CatalogueRow*, opticalRows> opticalType{};
 };
+
+// Which of its maker's figures a row's watts are, as the working says it; empty
+// for the original rows, whose figures name no source.
+std::string_view BasisText(const CatalogueRow& row);
+// The part as the working names it: its text and, where it has one, its basis.
+std::string PartName(const CatalogueRow* row);
 
 // The lines of working behind one category's subtotal: the selections it was
 // computed from and the figures `figures` holds for them. The last line ends on
 // the subtotal.
 std::vector<std::string> Working(Category category, const PowerState& selections, const Breakdown& figures,
-                                 const PickedNames& names);
+                                 const PickedRows& names);
 // The lines behind the grand total: the sum, the suggested supply, the 12 V current.
 std::vector<std::string> TotalWorking(const Breakdown& figures);
 // The grand total plus the reserve, rounded up to the next common supply size.
@@ -55,4 +63,4 @@ std::string SupplyCheck(std::int64_t linePower, std::optional<std::int32_t> tota
 // Before the first pick there are no figures: the window shows none, and the
 // report says that nothing is picked yet.
 std::string Report(const PowerState& selections, const std::optional<Breakdown>& figures,
-                   const PickedNames& names, std::optional<std::int64_t> linePower = std::nullopt);
+                   const PickedRows& names, std::optional<std::int64_t> linePower = std::nullopt);

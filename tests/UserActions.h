@@ -57,6 +57,15 @@ inline void Pick(TComboBox* list, int index) {
     QTRY_VERIFY(!view->isVisible());
 }
 
+// Picks the entry that reads `entry`, wherever the list holds it.
+inline void Pick(TComboBox* list, const QString& entry) {
+    QVERIFY(list);
+    QVERIFY2(list->isVisible(), qPrintable(list->objectName() + " is hidden"));
+    const int index = list->findText(entry, Qt::MatchExactly);
+    QVERIFY2(index >= 0, qPrintable(list->objectName() + " has no entry " + entry));
+    Pick(list, index);
+}
+
 // Types into the list's text field; every keystroke is an edit.
 inline void TypeInto(TComboBox* list, const QString& text) {
     QVERIFY(list);
@@ -64,12 +73,17 @@ inline void TypeInto(TComboBox* list, const QString& text) {
     QTest::keyClicks(list, text);
 }
 
-// "pick N I" picks entry I of ComboBoxN; "type N TEXT" types into it.
+// "pick N I" picks entry I of ComboBoxN, "pick N TEXT" its entry TEXT; "type N
+// TEXT" types into it.
 inline void Perform(const QWidget* window, const QString& action) {
     const QStringList words = action.split(' ');
     TComboBox* list = List(window, words.value(1).toInt());
-    if (words.value(0) == "pick")
-        Pick(list, words.value(2).toInt());
+    bool isIndex = false;
+    const int index = words.value(2).toInt(&isIndex);
+    if (words.value(0) == "pick" && isIndex && words.size() == 3)
+        Pick(list, index);
+    else if (words.value(0) == "pick")
+        Pick(list, words.mid(2).join(' '));
     else if (words.value(0) == "type")
         TypeInto(list, words.mid(2).join(' '));
     else

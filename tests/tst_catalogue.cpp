@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Integrity of the catalogues: the sizes no static_assert pins, and the rows whose exact text or figure is
-// easy to get wrong.
+// Integrity of the catalogues: the original families and rows where they always were, the rows whose
+// exact text or figure is easy to get wrong, and a source for every added row.
 
+#include <QRegularExpression>
 #include <QtTest>
 #include <string_view>
 
@@ -11,30 +12,76 @@
 
 using namespace std::string_view_literals;
 
+using Families = std::span<const Family>;
 Q_DECLARE_METATYPE(Catalogue)
+Q_DECLARE_METATYPE(Families)
+
+namespace {
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+}  // namespace
 
 class CatalogueTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void sizes_data();
-    void sizes();
+    void originalFamiliesFollowTheAdded_data();
+    void originalFamiliesFollowTheAdded();
     void namedRows_data();
     void namedRows();
     void everyRowHasTextAndPower();
+    void everyRowHasASource_data();
+    void everyRowHasASource();
+    void memoryAscends();
     void dashesEntries();
 };
 
-void CatalogueTest::sizes_data() {
-    QTest::addColumn<int>("actual");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("AMD families") << int(amdFamilies.size()) << 8;
-    QTest::newRow("Intel families") << int(intelFamilies.size()) << 4;
+// Each family list shows the added families, newest first, and then the original
+// ones, with their own model lists, in their own order.
+void CatalogueTest::originalFamiliesFollowTheAdded_data() {
+    QTest::addColumn<Families>("families");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QList<Catalogue>>("models");
+    QTest::newRow("AMD") << Families(amdFamilies)
+                         << QStringList{"AMD A-Series",      "AMD Phenom™ II X6", "AMD Phenom™ II X4",
+                                        "AMD Phenom™ II X3", "AMD Phenom™ II X2", "AMD Athlon™ II X4",
+                                        "AMD Athlon™ II X3", "AMD Athlon™ II X2"}
+                         << QList<Catalogue>{amdASeries,    amdPhenomIIX6, amdPhenomIIX4, amdPhenomIIX3,
+                                             amdPhenomIIX2, amdAthlonIIX4, amdAthlonIIX3, amdAthlonIIX2};
+    QTest::newRow("Intel") << Families(intelFamilies)
+                           << QStringList{"Intel Core i7", "Intel Core i5", "Intel Core i3", "Intel Core 2"}
+                           << QList<Catalogue>{intelCoreI7, intelCoreI5, intelCoreI3, intelCore2};
+    QTest::newRow("NVIDIA") << Families(nvidiaSeries)
+                            << QStringList{"Серия 5xx", "Серия 4xx",  "Серия 3xx",  "Серия 2xx",
+                                           "Серия 1xx", "Серия 9xxx", "Серия 8xxx", "Серия 7xxx"}
+                            << QList<Catalogue>{geForce5xx, geForce4xx,  geForce3xx,  geForce2xx,
+                                                geForce1xx, geForce9xxx, geForce8xxx, geForce7xxx};
+    QTest::newRow("ATI") << Families(atiSeries) << QStringList{"Серия 6xxx", "Серия 5xxx", "Серия 4xxx",
+                                                               "Серия 3xxx", "Серия 2xxx", "Серия 1xxx"}
+                         << QList<Catalogue>{radeon6xxx, radeon5xxx, radeon4xxx,
+                                             radeon3xxx, radeon2xxx, radeon1xxx};
+    QTest::newRow("Intel graphics, all added")
+        << Families(intelSeries) << QStringList{} << QList<Catalogue>{};
 }
 
-void CatalogueTest::sizes() {
-    QFETCH(int, actual);
-    QTEST(actual, "expected");
+void CatalogueTest::originalFamiliesFollowTheAdded() {
+    QFETCH(Families, families);
+    QFETCH(QStringList, texts);
+    QFETCH(QList<Catalogue>, models);
+    QVERIFY(families.size() > std::size_t(texts.size()));
+    const std::size_t added = families.size() - std::size_t(texts.size());
+    for (std::size_t i = 0; i < families.size(); ++i) {
+        const Family& family = families[i];
+        const bool original = i >= added;
+        if (original) {
+            QCOMPARE(Text(family.text), texts[qsizetype(i - added)]);
+            QCOMPARE(family.models.data(), models[qsizetype(i - added)].data());
+            QCOMPARE(family.models.size(), models[qsizetype(i - added)].size());
+        }
+        for (const CatalogueRow& row : family.models)
+            QVERIFY2((row.basis == Basis::Original) == original, qPrintable(Text(row.text)));
+    }
 }
 
 void CatalogueTest::namedRows_data() {
@@ -81,16 +128,58 @@ void CatalogueTest::everyRowHasTextAndPower() {
     for (const Family& family : intelFamilies) check(family.text, family.models, false);
     for (const Family& series : nvidiaSeries) check(series.text, series.models, false);
     for (const Family& series : atiSeries) check(series.text, series.models, false);
+    for (const Family& series : intelSeries) check(series.text, series.models, false);
     check("memory", memoryTypes, false);
     check("disks", diskTypes, true);
     check("optical", opticalTypes, true);
+}
+
+// Every added row names where its figure was read, or says why it has no such
+// page; the original rows name none and keep their meaning.
+void CatalogueTest::everyRowHasASource_data() {
+    QTest::addColumn<Catalogue>("rows");
+    for (Families families : {Families(amdFamilies), Families(intelFamilies), Families(nvidiaSeries),
+                              Families(atiSeries), Families(intelSeries)})
+        for (const Family& family : families) QTest::newRow(family.text.data()) << family.models;
+    QTest::newRow("memory") << Catalogue(memoryTypes);
+    QTest::newRow("disks") << Catalogue(diskTypes);
+    QTest::newRow("optical") << Catalogue(opticalTypes);
+}
+
+void CatalogueTest::everyRowHasASource() {
+    QFETCH(Catalogue, rows);
+    for (const CatalogueRow& row : rows) {
+        QVERIFY2(HasSource(row), qPrintable(Text(row.text)));
+        if (row.basis == Basis::Original) continue;
+        // An address is one word; a reason says why the maker's page was not read.
+        if (Verified(row))
+            QVERIFY2(row.source.find(' ') == std::string_view::npos, qPrintable(Text(row.source)));
+        else
+            QVERIFY2(row.source.size() > unverified.size() + 8, qPrintable(Text(row.source)));
+    }
+}
+
+// DDR2, then each generation by its speed: the newest types last.
+void CatalogueTest::memoryAscends() {
+    QPair<int, int> last{0, 0};
+    for (const CatalogueRow& row : memoryTypes) {
+        static const QRegularExpression type(QStringLiteral("^DDR(\\d)(?: (\\d+)MHz)?\\s*$"));
+        const QRegularExpressionMatch match = type.match(Text(row.text));
+        QVERIFY2(match.hasMatch(), qPrintable(Text(row.text)));
+        const QPair<int, int> generationAndSpeed{match.captured(1).toInt(), match.captured(2).toInt()};
+        QVERIFY2(last < generationAndSpeed, qPrintable(Text(row.text)));
+        last = generationAndSpeed;
+    }
+    QCOMPARE(last.first, 5);
 }
 
 void CatalogueTest::dashesEntries() {
     QCOMPARE(processorVendors.back(), "----------"sv);
     QCOMPARE(graphicsVendors.back(), "-----------"sv);
     QCOMPARE(graphicsVendors.front(), "ATI\\AMD"sv);
+    QCOMPARE(graphicsVendors[2], processorVendors[1]);  // Intel is spelt as the processors spell it
     QCOMPARE(diskTypes.back().text, "--------------------"sv);
+    QCOMPARE(diskTypes.back().watts, 0);
     QCOMPARE(opticalTypes.back().text, "--------------------"sv);
 }
 

@@ -149,7 +149,7 @@ void ConverterWindowTest::supplyCheckFollowsPicksAndConversions() {
     QCOMPARE(QGuiApplication::clipboard()->text(),
              "Ostrel: расчёт мощности\nНичего не выбрано: мощность не посчитана\n"
              "Линия 420 Вт: сравнивать не с чем, ничего не выбрано\n");
-    for (const char* x6 : {"pick 1 0", "pick 2 1", "pick 5 0"}) Perform(form.get(), x6);
+    for (const char* x6 : {"pick 1 0", "pick 2 AMD Phenom™ II X6", "pick 5 0"}) Perform(form.get(), x6);
     QCOMPARE(Caption(form.get(), "Label6"), "205Вт");
     QCOMPARE(result->toolTip(), "Линия 420 Вт: хватает, запас 215 Вт, нагрузка 49 %");
     Convert("20", "12");
@@ -158,7 +158,7 @@ void ConverterWindowTest::supplyCheckFollowsPicksAndConversions() {
     Convert("20", "");
     QCOMPARE(watcher.texts.size(), 1);
     QCOMPARE(result->toolTip(), tight);
-    for (const char* gtx580 : {"pick 16 1", "pick 17 0", "pick 19 0"}) Perform(form.get(), gtx580);
+    for (const char* gtx580 : {"pick 16 1", "pick 17 Серия 5xx", "pick 19 0"}) Perform(form.get(), gtx580);
     QCOMPARE(Caption(form.get(), "Label6"), "570Вт");
     const QString shortOf = "Линия 240 Вт: не хватает 330 Вт, с запасом 50 Вт — 380 Вт";
     QCOMPARE(result->toolTip(), shortOf);

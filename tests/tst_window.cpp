@@ -94,6 +94,8 @@ void WindowTest::controls_data() {
                                    << "GroupBox1" << QRect(8, 64, 161, 21) << "Intel Core 2" << false;
     QTest::newRow("ATI series") << "ComboBox18"
                                 << "GroupBox2" << QRect(8, 40, 145, 21) << "ATI\\AMD" << false;
+    QTest::newRow("Intel series") << "ComboBox70"
+                                  << "GroupBox2" << QRect(8, 40, 145, 21) << "INTEL" << false;
     QTest::newRow("Radeon 6xxx models") << "ComboBox27"
                                         << "GroupBox2" << QRect(8, 64, 145, 21) << "Серия 6xxx" << false;
     QTest::newRow("graphics overclock") << "ComboBox69"
@@ -166,7 +168,7 @@ void WindowTest::controls() {
 }
 
 void WindowTest::everyListShowsItsPromptWithNothingSelected() {
-    for (int number = 1; number <= 69; ++number) {
+    for (int number = 1; number <= 70; ++number) {
         TComboBox* list = List(form.get(), number);
         QVERIFY(list);
         QCOMPARE(list->ItemIndex(), -1);
@@ -184,7 +186,7 @@ void WindowTest::everyFigureStartsAtZero() {
 // ones hidden at the start included: its field shows the prompt from its first
 // letter, and its drop-down holds its entries.
 void WindowTest::everyShownListIsComplete() {
-    for (int number = 1; number <= 69; ++number) {
+    for (int number = 1; number <= 70; ++number) {
         TComboBox* list = List(form.get(), number);
         QVERIFY(list);
         list->show();

@@ -16,7 +16,7 @@
 #include "ProcessorCatalogue.h"
 #include "Working.h"
 
-using Picks = std::function<void(PowerState&, PickedNames&)>;
+using Picks = std::function<void(PowerState&, PickedRows&)>;
 Q_DECLARE_METATYPE(Picks)
 Q_DECLARE_METATYPE(Category)
 
@@ -39,6 +39,8 @@ private slots:
     void totalLines_data();
     void totalLines();
     void writtenFromTheFiguresItIsGiven();
+    void partNamesItsBasis_data();
+    void partNamesItsBasis();
     void suggestedSupply_data();
     void suggestedSupply();
     void twelveVoltAmperes_data();
@@ -51,47 +53,45 @@ void WorkingTest::workingLines_data() {
     QTest::addColumn<Picks>("picks");
     QTest::addColumn<Category>("category");
     QTest::addColumn<QStringList>("lines");
-    const CatalogueRow gtx580 = geForce5xx[0], ddr3_2400 = memoryTypes[7];
+    const CatalogueRow *gtx580 = &geForce5xx[0], *ddr3_2400 = &memoryTypes[7];
 
-    QTest::newRow("no processor") << Picks([](PowerState&, PickedNames&) {}) << Category::Processor
+    QTest::newRow("no processor") << Picks([](PowerState&, PickedRows&) {}) << Category::Processor
                                   << QStringList{"Процессор не выбран: 0 Вт"};
     QTest::newRow("overclock with no processor: the percentage counts")
-        << Picks([](PowerState& s, PickedNames&) { s.cpuOverclock = 10; }) << Category::Processor
+        << Picks([](PowerState& s, PickedRows&) { s.cpuOverclock = 10; }) << Category::Processor
         << QStringList{"Процессор не выбран", "0 Вт, разгон 10 %: 0 × 10 ÷ 200 = 0; 0 + 0 + 10 = 10 Вт"};
     QTest::newRow("graphics share truncated once over the cards")
-        << Picks([=](PowerState& s, PickedNames& n) {
-               s.gpuWatts = gtx580.watts, s.gpuCount = 3, s.gpuOverclock = 1, n.gpuModel = gtx580.text;
+        << Picks([=](PowerState& s, PickedRows& n) {
+               s.gpuWatts = gtx580->watts, s.gpuCount = 3, s.gpuOverclock = 1, n.gpuModel = gtx580;
            })
         << Category::Graphics
         << QStringList{"GeForce GTX 580",
                        "3 × 365 Вт = 1095 Вт, разгон 1 %: 1095 × 1 ÷ 100 = 10; 1095 + 10 = 1105 Вт"};
     QTest::newRow("four modules at 20 %")
-        << Picks([=](PowerState& s, PickedNames& n) {
-               s.ramWatts = ddr3_2400.watts, s.ramCount = 4, s.ramOverclock = 20, n.ramType = ddr3_2400.text;
+        << Picks([=](PowerState& s, PickedRows& n) {
+               s.ramWatts = ddr3_2400->watts, s.ramCount = 4, s.ramOverclock = 20, n.ramType = ddr3_2400;
            })
         << Category::Memory
         << QStringList{"DDR3 2400MHz",
                        "4 × 35 Вт, разгон 20 %: 35 × 20² ÷ 800 = 17 на планку; (35 + 17) × 4 = 208 Вт"};
-    QTest::newRow("memory count 0") << Picks([=](PowerState& s, PickedNames& n) {
-        s.ramWatts = ddr3_2400.watts, s.ramCount = 0, n.ramType = ddr3_2400.text;
+    QTest::newRow("memory count 0") << Picks([=](PowerState& s, PickedRows& n) {
+        s.ramWatts = ddr3_2400->watts, s.ramCount = 0, n.ramType = ddr3_2400;
     }) << Category::Memory << QStringList{"DDR3 2400MHz", "количество планок не выбрано: 0 Вт"};
     QTest::newRow("disks in row order, empty and uncounted rows left out")
-        << Picks([](PowerState& s, PickedNames& n) {
+        << Picks([](PowerState& s, PickedRows& n) {
                s.hddWatts = {diskTypes[5].watts, diskTypes[6].watts, 0, diskTypes[8].watts},
                s.hddCount = {4, 0, 1, 1};
-               n.hddType = {diskTypes[5].text, diskTypes[6].text, "", diskTypes[8].text};
+               n.hddType = {&diskTypes[5], &diskTypes[6], nullptr, &diskTypes[8]};
            })
         << Category::Disks << QStringList{"SATA × 4 = 40 Вт", "SSD × 1 = 1 Вт", "40 + 1 = 41 Вт"};
-    QTest::newRow("one optical row: no sum line") << Picks([](PowerState& s, PickedNames& n) {
-        s.opticalWatts[2] = opticalTypes[1].watts, s.opticalCount[2] = 3,
-        n.opticalType[2] = opticalTypes[1].text;
+    QTest::newRow("one optical row: no sum line") << Picks([](PowerState& s, PickedRows& n) {
+        s.opticalWatts[2] = opticalTypes[1].watts, s.opticalCount[2] = 3, n.opticalType[2] = &opticalTypes[1];
     }) << Category::Optical << QStringList{"DVD-RW/DVD+RW × 3 = 81 Вт"};
     QTest::newRow("two fan cells end on their sum")
-        << Picks([](PowerState& s, PickedNames&) { s.fanCount[11] = 3, s.fanCount[14] = 2; })
-        << Category::Fans
+        << Picks([](PowerState& s, PickedRows&) { s.fanCount[11] = 3, s.fanCount[14] = 2; }) << Category::Fans
         << QStringList{"140мм, процессорный × 3 = 63 Вт", "200мм, процессорный × 2 = 58 Вт",
                        "63 + 58 = 121 Вт"};
-    QTest::newRow("no fans") << Picks([](PowerState&, PickedNames&) {}) << Category::Fans
+    QTest::newRow("no fans") << Picks([](PowerState&, PickedRows&) {}) << Category::Fans
                              << QStringList{"Вентиляторы не выбраны: 0 Вт"};
     const QStringList everyFanAt4{
         "80мм, обычный × 4 = 4 Вт",   "80мм, с LED × 4 = 12 Вт",  "80мм, процессорный × 4 = 32 Вт",
@@ -100,7 +100,7 @@ void WorkingTest::workingLines_data() {
         "140мм, обычный × 4 = 36 Вт", "140мм, с LED × 4 = 40 Вт", "140мм, процессорный × 4 = 84 Вт",
         "200мм, обычный × 4 = 40 Вт", "200мм, с LED × 4 = 44 Вт", "200мм, процессорный × 4 = 116 Вт"};
     QTest::newRow("every fan at 4, size first")
-        << Picks([](PowerState& s, PickedNames&) { s.fanCount.fill(4); }) << Category::Fans
+        << Picks([](PowerState& s, PickedRows&) { s.fanCount.fill(4); }) << Category::Fans
         << everyFanAt4 +
                QStringList{
                    "4 + 12 + 32 + 12 + 20 + 32 + 20 + 24 + 44 + 36 + 40 + 84 + 40 + 44 + 116 = 560 Вт"};
@@ -110,23 +110,66 @@ void WorkingTest::workingLines() {
     QFETCH(Picks, picks);
     QFETCH(Category, category);
     PowerState state;
-    PickedNames names;
+    PickedRows names;
     picks(state, names);
     const Breakdown figures = state.Recalculate();
     QTEST(ToQt(Working(category, state, figures, names)), "lines");
+}
+
+Q_DECLARE_METATYPE(Basis)
+
+// An added part is named with which of its maker's figures its watts are, and
+// whether that figure was read on the maker's own page; an original one as it was.
+void WorkingTest::partNamesItsBasis_data() {
+    QTest::addColumn<Category>("category");
+    QTest::addColumn<Basis>("basis");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("name");
+    const QString page = "https://example.org/part", unread = "UNVERIFIED: the maker's page was not found";
+    QTest::newRow("original") << Category::Processor << Basis::Original << ""
+                              << "X";
+    QTest::newRow("Intel's turbo power") << Category::Processor << Basis::MaximumTurboPower << page
+                                         << "X (наибольшая мощность по умолчанию, Intel Maximum Turbo Power)";
+    QTest::newRow("TDP") << Category::Processor << Basis::Tdp << page << "X (TDP производителя)";
+    QTest::newRow("AMD's socket limit")
+        << Category::Processor << Basis::SocketPowerLimit << page << "X (предел мощности сокета, AMD PPT)";
+    QTest::newRow("board power") << Category::Graphics << Basis::BoardPower << page
+                                 << "X (полная мощность платы, TBP)";
+    QTest::newRow("graphics power, unverified")
+        << Category::Graphics << Basis::GraphicsPower << unread
+        << "X (мощность видеокарты, TGP; не сверено с сайтом производителя)";
+    QTest::newRow("a module") << Category::Memory << Basis::PerModule << page
+                              << "X (на модуль, по данным производителя)";
+    QTest::newRow("a drive, unverified") << Category::Disks << Basis::PerDrive << unread
+                                         << "X (на накопитель, по данным производителя; не сверено с сайтом "
+                                            "производителя) × 1 = 7 Вт";
+}
+
+void WorkingTest::partNamesItsBasis() {
+    QFETCH(Category, category);
+    QFETCH(Basis, basis);
+    QFETCH(QString, source);
+    const std::string sourceText = source.toStdString();
+    const CatalogueRow part{"X", 7, basis, sourceText};
+    QVERIFY(HasSource(part));
+    PowerState state;
+    PickedRows rows;
+    state.cpuWatts = state.gpuWatts = state.ramWatts = state.hddWatts[0] = part.watts;
+    rows.cpuModel = rows.gpuModel = rows.ramType = rows.hddType[0] = &part;
+    QTEST(ToQt(Working(category, state, state.Recalculate(), rows)).front(), "name");
 }
 
 void WorkingTest::totalLines_data() {
     QTest::addColumn<Picks>("picks");
     QTest::addColumn<QStringList>("lines");
 
-    QTest::newRow("nothing picked") << Picks([](PowerState&, PickedNames&) {})
+    QTest::newRow("nothing picked") << Picks([](PowerState&, PickedRows&) {})
                                     << QStringList{
                                            "Основа 80 Вт + процессор 0 + видеокарта 0 + память 0 + диски 0 + "
                                            "приводы 0 + вентиляторы 0 = 80 Вт",
                                            "Блок питания: 80 + 50 Вт запаса = 130 Вт → 300 Вт",
                                            "Ток по линии 12 В: 80 ÷ 12 → 7 А"};
-    QTest::newRow("every category") << Picks([](PowerState& s, PickedNames&) {
+    QTest::newRow("every category") << Picks([](PowerState& s, PickedRows&) {
         s.cpuWatts = 125, s.gpuWatts = 365, s.gpuCount = 2, s.ramWatts = 7, s.ramCount = 2;
         s.hddWatts[0] = 10, s.opticalWatts[3] = 27, s.fanCount[6] = 3;
     })
@@ -140,7 +183,7 @@ void WorkingTest::totalLines_data() {
 void WorkingTest::totalLines() {
     QFETCH(Picks, picks);
     PowerState state;
-    PickedNames names;
+    PickedRows names;
     picks(state, names);
     QTEST(ToQt(TotalWorking(state.Recalculate())), "lines");
 }
@@ -149,7 +192,7 @@ void WorkingTest::totalLines() {
 // written from the figures it is handed, and ends on them.
 void WorkingTest::writtenFromTheFiguresItIsGiven() {
     PowerState state;
-    PickedNames names;
+    PickedRows names;
     state.Recalculate();
     state.cpuWatts = 95, state.gpuWatts = 250, state.ramWatts = 7, state.hddWatts[1] = 10;
     state.opticalWatts[2] = 27, state.fanCount[4] = 2, state.fanCount[7] = 1;

@@ -15,11 +15,24 @@
 
 namespace {
 
-// The arrow key moves a list to its next entry, one pick per press.
-void Pick(const QWidget& window, int list, int entry) {
-    auto* combo = window.findChild<TComboBox*>(QStringLiteral("ComboBox%1").arg(list));
-    combo->setFocus();
-    for (int step = 0; step <= entry; ++step) QTest::keyClick(combo, Qt::Key_Down);
+TComboBox* List(const QWidget& window, int number) {
+    return window.findChild<TComboBox*>(QStringLiteral("ComboBox%1").arg(number));
+}
+
+// The model list a family list has just brought into view, where model lists lie.
+TComboBox* Models(const QWidget& window, int familyList) {
+    const TComboBox* families = List(window, familyList);
+    for (TComboBox* list : families->parentWidget()->findChildren<TComboBox*>())
+        if (list->isVisible() && list->y() == families->y() + 24) return list;
+    return nullptr;
+}
+
+// The arrow key moves a list to its next entry, one pick per press, to the entry
+// that reads `entry`.
+void Pick(TComboBox* list, const QString& entry) {
+    list->setFocus();
+    const int index = list->findText(entry);
+    for (int step = 0; step <= index; ++step) QTest::keyClick(list, Qt::Key_Down);
 }
 
 }  // namespace
@@ -35,16 +48,22 @@ int main(int argc, char** argv) {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
 
-    const int picks[][3] = {
-        {1, 1, 0},  {3, 0, 0},  {12, 13, 0}, {67, 10, 0},  // Intel Core i7 2600K at 10 %
-        {16, 1, 0}, {17, 0, 0}, {19, 1, 0},  {33, 1, 0},   // two GeForce GTX 570
-        {34, 4, 0}, {35, 3, 0},                            // four DDR3 1600MHz modules
-        {36, 6, 0}, {37, 1, 0}, {40, 8, 0},                // two SATA-III disks and an SSD
-        {38, 1, 0},                                        // a DVD writer
-        {58, 2, 0}, {60, 1, 0}, {64, 1, 0},                // case fans and a processor cooler
-    };
-    for (const auto& pick : picks) Pick(window, pick[0], pick[1]);
-    QTest::keyClicks(window.findChild<QLineEdit*>("Edit1"), "35");
+    // A machine of today: a Core Ultra 9 285K, a GeForce RTX 5090, two DDR5 6000MHz
+    // modules, two PCIe 5.0 NVMe SSDs and a 7200 rpm disk, case fans and a cooler.
+    Pick(List(window, 1), "INTEL");
+    Pick(List(window, 3), "Intel Core Ultra 200S");
+    Pick(Models(window, 3), "Ultra 9 285K");
+    Pick(List(window, 16), "NVIDIA");
+    Pick(List(window, 17), "Серия RTX 50");
+    Pick(Models(window, 17), "RTX 5090");
+    Pick(List(window, 34), "DDR5 6000MHz");
+    Pick(List(window, 35), "2");
+    Pick(List(window, 36), "NVMe PCIe 5.0");
+    Pick(List(window, 37), "2");
+    Pick(List(window, 40), "HDD 7200rpm");
+    for (const int fans : {58, 61}) Pick(List(window, fans), "2");
+    Pick(List(window, 63), "1");
+    QTest::keyClicks(window.findChild<QLineEdit*>("Edit1"), "90");
     QTest::keyClicks(window.findChild<QLineEdit*>("Edit2"), "12");
     QTest::mouseClick(window.findChild<QPushButton*>("Button1"), Qt::LeftButton);
     window.findChild<QWidget*>("ComboBox1")->setFocus();

@@ -54,6 +54,14 @@ QString Lines(const std::vector<std::string>& lines) {
     return texts.join(u'\n');
 }
 
+// Every model list of the cascade, made or not.
+template <typename Each>
+void ForEachModelList(const Cascade& cascade, Each each) {
+    for (std::size_t vendor = 0; vendor < cascade.makers.size(); ++vendor)
+        for (std::size_t family = 0; family < cascade.makers[vendor].families.size(); ++family)
+            each(ModelListOf(cascade, vendor, family));
+}
+
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
@@ -93,21 +101,48 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
 
 TForm1::~TForm1() = default;
 
+// The lists of the window description, found once by their numbers; the model
+// lists of the added families are made when first needed.
 void TForm1::FillLists() {
-    for (const ListRow& row : listRows) (ui.get()->*row.list)->SetEntries(Texts(row.entries));
+    lists.assign(std::size_t(listCount) + 1, nullptr);
+    const QString prefix = QStringLiteral("ComboBox");
+    for (TComboBox* list : findChildren<TComboBox*>()) {
+        const List number = list->objectName().mid(prefix.size()).toInt();
+        if (number >= 1 && number <= describedLists) lists[std::size_t(number)] = list;
+    }
+    for (const ListRow& row : describedListRows) ListAt(row.list)->SetEntries(Texts(row.entries));
 }
 
-void TForm1::ListChanged(const TComboBox* list) {
-    for (const ListRow& row : listRows) {
-        if (ui.get()->*row.list != list) continue;
-        switch (row.role) {
-            case Role::Vendor:
-                return SwitchVendor(row);
-            case Role::Family:
-                return ShowFamily(row);
-            case Role::Figure:
-                return StoreFigure(row);
-        }
+TComboBox* TForm1::ListAt(List number) const { return lists[std::size_t(number)]; }
+
+// A model list of an added family: made the first time its family is picked, in
+// the place of the cascade's model lists, under their name, right after its family
+// list in the tab order. Until then it costs the window nothing.
+void TForm1::ShowModelList(List number) {
+    if (TComboBox* made = ListAt(number)) return made->show();
+    const ListRow& row = RowOfList(number);
+    const TComboBox* place = ListAt(row.cascade->place);
+    auto* list = new TComboBox(place->parentWidget());
+    lists[std::size_t(number)] = list;
+    list->setObjectName(QStringLiteral("ComboBox%1").arg(number));
+    list->setGeometry(place->geometry());
+    list->setAccessibleName(place->accessibleName());
+    list->SetPrompt(QString::fromUtf8(row.prompt.data(), qsizetype(row.prompt.size())));
+    list->SetEntries(Texts(row.entries));
+    connect(list, &TComboBox::Change, this, [this, number] { ListChanged(number); });
+    setTabOrder(ListAt(row.cascade->makers[row.vendor].familyList), list);
+    list->show();
+}
+
+void TForm1::ListChanged(List number) {
+    const ListRow& row = RowOfList(number);
+    switch (row.role) {
+        case Role::Vendor:
+            return SwitchVendor(row);
+        case Role::Family:
+            return ShowFamily(row);
+        case Role::Figure:
+            return StoreFigure(row);
     }
 }
 
@@ -115,16 +150,18 @@ void TForm1::ListChanged(const TComboBox* list) {
 // although no model list shows it, until another model or the dashes entry.
 void TForm1::SwitchVendor(const ListRow& row) {
     const Cascade& cascade = *row.cascade;
-    for (List modelList : cascade.modelLists) (ui.get()->*modelList)->hide();
-    const int vendor = (ui.get()->*row.list)->ItemIndex();
-    const int vendors = static_cast<int>(cascade.familyLists.size());
+    ForEachModelList(cascade, [this](List list) {
+        if (TComboBox* made = ListAt(list)) made->hide();
+    });
+    const int vendor = ListAt(row.list)->ItemIndex();
+    const int vendors = static_cast<int>(cascade.makers.size());
     if (vendor < 0 || vendor > vendors) return;
     for (int i = 0; i < vendors; ++i)
-        (ui.get()->*cascade.familyLists[std::size_t(i)])->setVisible(i == vendor);
+        ListAt(cascade.makers[std::size_t(i)].familyList)->setVisible(i == vendor);
     if (vendor == vendors) {
         cascade.clear(power);
-        (ui.get()->*cascade.clearedList)->ShowPromptAgain();
-        cascade.model(picked) = {};
+        ListAt(cascade.clearedList)->ShowPromptAgain();
+        cascade.model(picked) = nullptr;
         RefreshDisplay(cascade.category);
     }
 }
@@ -133,21 +170,24 @@ void TForm1::SwitchVendor(const ListRow& row) {
 // figures keep counting the model picked last in whichever list that was.
 void TForm1::ShowFamily(const ListRow& row) {
     const Cascade& cascade = *row.cascade;
-    const int family = (ui.get()->*row.list)->ItemIndex();
-    if (family < 0 || family >= static_cast<int>(cascade.families[row.vendor].size())) return;
-    const std::size_t shown = (row.vendor == 0 ? 0 : cascade.families[0].size()) + std::size_t(family);
-    for (std::size_t i = 0; i < cascade.modelLists.size(); ++i)
-        (ui.get()->*cascade.modelLists[i])->setVisible(i == shown);
+    const int family = ListAt(row.list)->ItemIndex();
+    if (family < 0 || family >= static_cast<int>(cascade.makers[row.vendor].families.size())) return;
+    const List shown = ModelListOf(cascade, row.vendor, std::size_t(family));
+    ForEachModelList(cascade, [this, shown](List list) {
+        if (list == shown) return;
+        if (TComboBox* made = ListAt(list)) made->hide();
+    });
+    ShowModelList(shown);
 }
 
 void TForm1::StoreFigure(const ListRow& row) {
-    const int index = (ui.get()->*row.list)->ItemIndex();
+    const int index = ListAt(row.list)->ItemIndex();
     std::int32_t& field = row.field(power);
     if (const Catalogue* catalogue = std::get_if<Catalogue>(&row.entries)) {
         // No row for the index (the user typed into the list) keeps the last pick's watts.
         if (const CatalogueRow* pick = RowAt(*catalogue, index)) {
             field = pick->watts;
-            row.name(picked) = pick->text;
+            row.name(picked) = pick;
         }
     } else {
         field = row.numberAt(index);
@@ -232,72 +272,73 @@ void TForm1::Button1Click() {
     Announce(ui->Label28->accessibleName());
 }
 
-void TForm1::ComboBox1Change() { ListChanged(ui->ComboBox1); }
-void TForm1::ComboBox2Change() { ListChanged(ui->ComboBox2); }
-void TForm1::ComboBox3Change() { ListChanged(ui->ComboBox3); }
-void TForm1::ComboBox4Change() { ListChanged(ui->ComboBox4); }
-void TForm1::ComboBox5Change() { ListChanged(ui->ComboBox5); }
-void TForm1::ComboBox6Change() { ListChanged(ui->ComboBox6); }
-void TForm1::ComboBox7Change() { ListChanged(ui->ComboBox7); }
-void TForm1::ComboBox8Change() { ListChanged(ui->ComboBox8); }
-void TForm1::ComboBox9Change() { ListChanged(ui->ComboBox9); }
-void TForm1::ComboBox10Change() { ListChanged(ui->ComboBox10); }
-void TForm1::ComboBox11Change() { ListChanged(ui->ComboBox11); }
-void TForm1::ComboBox12Change() { ListChanged(ui->ComboBox12); }
-void TForm1::ComboBox13Change() { ListChanged(ui->ComboBox13); }
-void TForm1::ComboBox14Change() { ListChanged(ui->ComboBox14); }
-void TForm1::ComboBox15Change() { ListChanged(ui->ComboBox15); }
-void TForm1::ComboBox16Change() { ListChanged(ui->ComboBox16); }
-void TForm1::ComboBox17Change() { ListChanged(ui->ComboBox17); }
-void TForm1::ComboBox18Change() { ListChanged(ui->ComboBox18); }
-void TForm1::ComboBox19Change() { ListChanged(ui->ComboBox19); }
-void TForm1::ComboBox20Change() { ListChanged(ui->ComboBox20); }
-void TForm1::ComboBox21Change() { ListChanged(ui->ComboBox21); }
-void TForm1::ComboBox22Change() { ListChanged(ui->ComboBox22); }
-void TForm1::ComboBox23Change() { ListChanged(ui->ComboBox23); }
-void TForm1::ComboBox24Change() { ListChanged(ui->ComboBox24); }
-void TForm1::ComboBox25Change() { ListChanged(ui->ComboBox25); }
-void TForm1::ComboBox26Change() { ListChanged(ui->ComboBox26); }
-void TForm1::ComboBox27Change() { ListChanged(ui->ComboBox27); }
-void TForm1::ComboBox28Change() { ListChanged(ui->ComboBox28); }
-void TForm1::ComboBox29Change() { ListChanged(ui->ComboBox29); }
-void TForm1::ComboBox30Change() { ListChanged(ui->ComboBox30); }
-void TForm1::ComboBox31Change() { ListChanged(ui->ComboBox31); }
-void TForm1::ComboBox32Change() { ListChanged(ui->ComboBox32); }
-void TForm1::ComboBox33Change() { ListChanged(ui->ComboBox33); }
-void TForm1::ComboBox34Change() { ListChanged(ui->ComboBox34); }
-void TForm1::ComboBox35Change() { ListChanged(ui->ComboBox35); }
-void TForm1::ComboBox36Change() { ListChanged(ui->ComboBox36); }
-void TForm1::ComboBox37Change() { ListChanged(ui->ComboBox37); }
-void TForm1::ComboBox38Change() { ListChanged(ui->ComboBox38); }
-void TForm1::ComboBox39Change() { ListChanged(ui->ComboBox39); }
-void TForm1::ComboBox40Change() { ListChanged(ui->ComboBox40); }
-void TForm1::ComboBox41Change() { ListChanged(ui->ComboBox41); }
-void TForm1::ComboBox42Change() { ListChanged(ui->ComboBox42); }
-void TForm1::ComboBox43Change() { ListChanged(ui->ComboBox43); }
-void TForm1::ComboBox44Change() { ListChanged(ui->ComboBox44); }
-void TForm1::ComboBox45Change() { ListChanged(ui->ComboBox45); }
-void TForm1::ComboBox46Change() { ListChanged(ui->ComboBox46); }
-void TForm1::ComboBox47Change() { ListChanged(ui->ComboBox47); }
-void TForm1::ComboBox48Change() { ListChanged(ui->ComboBox48); }
-void TForm1::ComboBox49Change() { ListChanged(ui->ComboBox49); }
-void TForm1::ComboBox50Change() { ListChanged(ui->ComboBox50); }
-void TForm1::ComboBox51Change() { ListChanged(ui->ComboBox51); }
-void TForm1::ComboBox52Change() { ListChanged(ui->ComboBox52); }
-void TForm1::ComboBox53Change() { ListChanged(ui->ComboBox53); }
-void TForm1::ComboBox54Change() { ListChanged(ui->ComboBox54); }
-void TForm1::ComboBox55Change() { ListChanged(ui->ComboBox55); }
-void TForm1::ComboBox56Change() { ListChanged(ui->ComboBox56); }
-void TForm1::ComboBox57Change() { ListChanged(ui->ComboBox57); }
-void TForm1::ComboBox58Change() { ListChanged(ui->ComboBox58); }
-void TForm1::ComboBox59Change() { ListChanged(ui->ComboBox59); }
-void TForm1::ComboBox60Change() { ListChanged(ui->ComboBox60); }
-void TForm1::ComboBox61Change() { ListChanged(ui->ComboBox61); }
-void TForm1::ComboBox62Change() { ListChanged(ui->ComboBox62); }
-void TForm1::ComboBox63Change() { ListChanged(ui->ComboBox63); }
-void TForm1::ComboBox64Change() { ListChanged(ui->ComboBox64); }
-void TForm1::ComboBox65Change() { ListChanged(ui->ComboBox65); }
-void TForm1::ComboBox66Change() { ListChanged(ui->ComboBox66); }
-void TForm1::ComboBox67Change() { ListChanged(ui->ComboBox67); }
-void TForm1::ComboBox68Change() { ListChanged(ui->ComboBox68); }
-void TForm1::ComboBox69Change() { ListChanged(ui->ComboBox69); }
+void TForm1::ComboBox1Change() { ListChanged(1); }
+void TForm1::ComboBox2Change() { ListChanged(2); }
+void TForm1::ComboBox3Change() { ListChanged(3); }
+void TForm1::ComboBox4Change() { ListChanged(4); }
+void TForm1::ComboBox5Change() { ListChanged(5); }
+void TForm1::ComboBox6Change() { ListChanged(6); }
+void TForm1::ComboBox7Change() { ListChanged(7); }
+void TForm1::ComboBox8Change() { ListChanged(8); }
+void TForm1::ComboBox9Change() { ListChanged(9); }
+void TForm1::ComboBox10Change() { ListChanged(10); }
+void TForm1::ComboBox11Change() { ListChanged(11); }
+void TForm1::ComboBox12Change() { ListChanged(12); }
+void TForm1::ComboBox13Change() { ListChanged(13); }
+void TForm1::ComboBox14Change() { ListChanged(14); }
+void TForm1::ComboBox15Change() { ListChanged(15); }
+void TForm1::ComboBox16Change() { ListChanged(16); }
+void TForm1::ComboBox17Change() { ListChanged(17); }
+void TForm1::ComboBox18Change() { ListChanged(18); }
+void TForm1::ComboBox19Change() { ListChanged(19); }
+void TForm1::ComboBox20Change() { ListChanged(20); }
+void TForm1::ComboBox21Change() { ListChanged(21); }
+void TForm1::ComboBox22Change() { ListChanged(22); }
+void TForm1::ComboBox23Change() { ListChanged(23); }
+void TForm1::ComboBox24Change() { ListChanged(24); }
+void TForm1::ComboBox25Change() { ListChanged(25); }
+void TForm1::ComboBox26Change() { ListChanged(26); }
+void TForm1::ComboBox27Change() { ListChanged(27); }
+void TForm1::ComboBox28Change() { ListChanged(28); }
+void TForm1::ComboBox29Change() { ListChanged(29); }
+void TForm1::ComboBox30Change() { ListChanged(30); }
+void TForm1::ComboBox31Change() { ListChanged(31); }
+void TForm1::ComboBox32Change() { ListChanged(32); }
+void TForm1::ComboBox33Change() { ListChanged(33); }
+void TForm1::ComboBox34Change() { ListChanged(34); }
+void TForm1::ComboBox35Change() { ListChanged(35); }
+void TForm1::ComboBox36Change() { ListChanged(36); }
+void TForm1::ComboBox37Change() { ListChanged(37); }
+void TForm1::ComboBox38Change() { ListChanged(38); }
+void TForm1::ComboBox39Change() { ListChanged(39); }
+void TForm1::ComboBox40Change() { ListChanged(40); }
+void TForm1::ComboBox41Change() { ListChanged(41); }
+void TForm1::ComboBox42Change() { ListChanged(42); }
+void TForm1::ComboBox43Change() { ListChanged(43); }
+void TForm1::ComboBox44Change() { ListChanged(44); }
+void TForm1::ComboBox45Change() { ListChanged(45); }
+void TForm1::ComboBox46Change() { ListChanged(46); }
+void TForm1::ComboBox47Change() { ListChanged(47); }
+void TForm1::ComboBox48Change() { ListChanged(48); }
+void TForm1::ComboBox49Change() { ListChanged(49); }
+void TForm1::ComboBox50Change() { ListChanged(50); }
+void TForm1::ComboBox51Change() { ListChanged(51); }
+void TForm1::ComboBox52Change() { ListChanged(52); }
+void TForm1::ComboBox53Change() { ListChanged(53); }
+void TForm1::ComboBox54Change() { ListChanged(54); }
+void TForm1::ComboBox55Change() { ListChanged(55); }
+void TForm1::ComboBox56Change() { ListChanged(56); }
+void TForm1::ComboBox57Change() { ListChanged(57); }
+void TForm1::ComboBox58Change() { ListChanged(58); }
+void TForm1::ComboBox59Change() { ListChanged(59); }
+void TForm1::ComboBox60Change() { ListChanged(60); }
+void TForm1::ComboBox61Change() { ListChanged(61); }
+void TForm1::ComboBox62Change() { ListChanged(62); }
+void TForm1::ComboBox63Change() { ListChanged(63); }
+void TForm1::ComboBox64Change() { ListChanged(64); }
+void TForm1::ComboBox65Change() { ListChanged(65); }
+void TForm1::ComboBox66Change() { ListChanged(66); }
+void TForm1::ComboBox67Change() { ListChanged(67); }
+void TForm1::ComboBox68Change() { ListChanged(68); }
+void TForm1::ComboBox69Change() { ListChanged(69); }
+void TForm1::ComboBox70Change() { ListChanged(70); }

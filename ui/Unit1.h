@@ -5,8 +5,11 @@
 //
 // How a pick travels: the user picks an entry in a list; the list raises Change,
 // which the window description binds to the handler that bears the list's name
-// (ComboBox12 -> ComboBox12Change). The handler looks the list up in the table of
-// the window's lists (WindowLists.h), which says what a change of it does. A
+// (ComboBox12 -> ComboBox12Change). The handler looks the list up by its number in
+// the table of the window's lists (WindowLists.h), which says what a change of it
+// does. (The model lists of the families added since the window description was
+// drawn are made from that table when their family is first picked, and their
+// Change goes straight to the same lookup.) A
 // cascade list (vendor, family, series) shows the next list and hides its
 // siblings. A figure list turns its selected index into one number, stores it in
 // `power`, and RefreshDisplay recomputes every figure once and writes the grand
@@ -19,6 +22,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "Breakdown.h"
 #include "Category.h"
@@ -113,6 +117,7 @@ public slots:
     void ComboBox67Change();
     void ComboBox68Change();
     void ComboBox69Change();
+    void ComboBox70Change();
     void Label16Click();
     void Button1Click();
 
@@ -121,7 +126,9 @@ protected:
 
 private:
     void FillLists();
-    void ListChanged(const TComboBox* list);
+    TComboBox* ListAt(int number) const;
+    void ShowModelList(int number);
+    void ListChanged(int number);
     void SwitchVendor(const window::ListRow& row);
     void ShowFamily(const window::ListRow& row);
     void StoreFigure(const window::ListRow& row);
@@ -135,7 +142,9 @@ private:
     // What the last refresh computed; nothing before the first, while every
     // figure shows 0 W.
     std::optional<Breakdown> figures;
-    PickedNames picked;
+    PickedRows picked;
+    // Each list by its number, ComboBox1 at 1; a model list not yet made is null.
+    std::vector<TComboBox*> lists;
     QAction* developers = nullptr;  // shows or hides the developers panel, as Label16 does
     QMenu* menu = nullptr;          // the window's context menu from every control; none until first opened
     // What the converter showed last; none until a conversion has succeeded.

@@ -24,20 +24,24 @@
 namespace window {
 
 using Form = Ui_TForm1;
-using List = TComboBox* Form::*;
+// A list by its number: ComboBox<number>. The window description holds the lists
+// up to `describedLists`; the model lists of the families added since (their
+// numbers follow) are made from this table when their family is first picked.
+using List = int;
+inline constexpr List describedLists = 70;
 // The field of the power state that a list writes.
 using Field = std::int32_t& (*)(PowerState&);
-// Where the text of the row whose watts a field holds is kept, for the working.
-using NameSlot = std::string_view& (*)(PickedNames&);
+// Where the row whose watts a field holds is kept, for the working.
+using NameSlot = const CatalogueRow*& (*)(PickedRows&);
 
 template <auto member>
 constexpr Field stateField = [](PowerState& state) -> std::int32_t& { return state.*member; };
 template <auto member, std::size_t row>
 constexpr Field stateCell = [](PowerState& state) -> std::int32_t& { return (state.*member)[row]; };
 template <auto member>
-constexpr NameSlot nameField = [](PickedNames& names) -> std::string_view& { return names.*member; };
+constexpr NameSlot nameField = [](PickedRows& rows) -> const CatalogueRow*& { return rows.*member; };
 template <auto member, std::size_t row>
-constexpr NameSlot nameCell = [](PickedNames& names) -> std::string_view& { return (names.*member)[row]; };
+constexpr NameSlot nameCell = [](PickedRows& rows) -> const CatalogueRow*& { return (rows.*member)[row]; };
 
 // What a list shows. A list of catalogue rows stores the watts of the row picked,
 // so its entries are its catalogue.
@@ -45,13 +49,24 @@ using TextEntries = std::span<const std::string_view>;
 using Entries = std::variant<TextEntries, Catalogue, std::span<const Family>>;
 
 // Vendor, family, model: the vendor list shows one family list, a family list
-// one model list. Lists are named in the vendor list's order, and model lists
-// in the order of the families, the first vendor's first.
+// one model list.
+struct Vendor {
+    List familyList;
+    std::span<const Family> families;  // newest first, as the family list shows them
+    // The model lists of its last families, those of the window description; the
+    // families before them are those added since, whose lists are made.
+    std::span<const List> describedModelLists;
+};
+
 struct Cascade {
     std::span<const std::string_view> vendors;  // ending in the dashes entry: no device
-    std::array<List, 2> familyLists;
-    std::array<std::span<const Family>, 2> families;
-    std::span<const List> modelLists;
+    std::span<const Vendor> makers;             // in the vendor list's order
+    // The model list of the window description whose place, size and name every
+    // model list of the cascade shares.
+    List place;
+    // The number of the first model list made for an added family: the cascade's
+    // added families, first vendor first, take the numbers from here on.
+    List firstMadeList;
     Field watts;
     NameSlot model;
     void (*clear)(PowerState&);  // what the dashes entry stores
@@ -61,52 +76,79 @@ struct Cascade {
     Category category;
 };
 
-inline constexpr std::array processorModelLists{
-    &Form::ComboBox4,  &Form::ComboBox5,  &Form::ComboBox6,  &Form::ComboBox7,
-    &Form::ComboBox8,  &Form::ComboBox9,  &Form::ComboBox10, &Form::ComboBox11,
-    &Form::ComboBox12, &Form::ComboBox13, &Form::ComboBox14, &Form::ComboBox15,
-};
+constexpr std::size_t AddedFamilies(const Vendor& vendor) {
+    return vendor.families.size() - vendor.describedModelLists.size();
+}
+
+constexpr std::size_t AddedFamilies(const Cascade& cascade) {
+    std::size_t added = 0;
+    for (const Vendor& vendor : cascade.makers) added += AddedFamilies(vendor);
+    return added;
+}
+
+// The model list that family `family` of vendor `vendor` shows.
+constexpr List ModelListOf(const Cascade& cascade, std::size_t vendor, std::size_t family) {
+    List made = cascade.firstMadeList;
+    for (std::size_t earlier = 0; earlier < vendor; ++earlier)
+        made += static_cast<List>(AddedFamilies(cascade.makers[earlier]));
+    const Vendor& maker = cascade.makers[vendor];
+    const std::size_t added = AddedFamilies(maker);
+    if (family < added) return made + static_cast<List>(family);
+    return maker.describedModelLists[family - added];
+}
+
+inline constexpr std::array amdModelLists{4, 5, 6, 7, 8, 9, 10, 11};
+inline constexpr std::array intelModelLists{12, 13, 14, 15};
+inline constexpr auto processorMakers = std::to_array<Vendor>({
+    {2, amdFamilies, amdModelLists},
+    {3, intelFamilies, intelModelLists},
+});
 inline constexpr Cascade processor{
     .vendors = processorVendors,
-    .familyLists = {&Form::ComboBox2, &Form::ComboBox3},
-    .families = {amdFamilies, intelFamilies},
-    .modelLists = processorModelLists,
+    .makers = processorMakers,
+    .place = 4,
+    .firstMadeList = describedLists + 1,
     .watts = stateField<&PowerState::cpuWatts>,
-    .model = nameField<&PickedNames::cpuModel>,
+    .model = nameField<&PickedRows::cpuModel>,
     .clear = [](PowerState& state) { state.cpuWatts = 0, state.cpuOverclock = 0; },
-    .clearedList = &Form::ComboBox67,
+    .clearedList = 67,
     .category = Category::Processor,
 };
 
 // ATI first, as its vendor list has it; its model lists come after NVIDIA's on the form.
-inline constexpr std::array graphicsModelLists{
-    &Form::ComboBox27, &Form::ComboBox28, &Form::ComboBox29, &Form::ComboBox30, &Form::ComboBox31,
-    &Form::ComboBox32, &Form::ComboBox19, &Form::ComboBox20, &Form::ComboBox21, &Form::ComboBox22,
-    &Form::ComboBox23, &Form::ComboBox24, &Form::ComboBox25, &Form::ComboBox26,
-};
+inline constexpr std::array atiModelLists{27, 28, 29, 30, 31, 32};
+inline constexpr std::array nvidiaModelLists{19, 20, 21, 22, 23, 24, 25, 26};
+inline constexpr auto graphicsMakers = std::to_array<Vendor>({
+    {18, atiSeries, atiModelLists},
+    {17, nvidiaSeries, nvidiaModelLists},
+    {70, intelSeries, {}},
+});
 inline constexpr Cascade graphics{
     .vendors = graphicsVendors,
-    .familyLists = {&Form::ComboBox18, &Form::ComboBox17},
-    .families = {atiSeries, nvidiaSeries},
-    .modelLists = graphicsModelLists,
+    .makers = graphicsMakers,
+    .place = 19,
+    .firstMadeList = processor.firstMadeList + static_cast<List>(AddedFamilies(processor)),
     .watts = stateField<&PowerState::gpuWatts>,
-    .model = nameField<&PickedNames::gpuModel>,
+    .model = nameField<&PickedRows::gpuModel>,
     // One card again, not none: a model picked later counts one card.
     .clear = [](PowerState& state) { state.gpuWatts = 0, state.gpuCount = 1; },
-    .clearedList = &Form::ComboBox33,
+    .clearedList = 33,
     .category = Category::Graphics,
 };
+
+inline constexpr List listCount = graphics.firstMadeList + static_cast<List>(AddedFamilies(graphics)) - 1;
 
 enum class Role { Vendor, Family, Figure };
 
 struct ListRow {
-    List list;
-    Role role;
-    Entries entries;
-    const Cascade* cascade = nullptr;  // vendor and family lists
-    std::size_t vendor = 0;            // family lists: whose families they show
-    Field field = nullptr;             // figure lists: where a pick is stored
-    NameSlot name = nullptr;           // lists of catalogue rows: where the picked row's text goes
+    List list = 0;
+    Role role = Role::Figure;
+    Entries entries{};
+    const Cascade* cascade = nullptr;               // vendor, family and model lists
+    std::size_t vendor = 0;                         // family and model lists: whose families they show
+    std::string_view prompt{};                      // model lists: their family's text, a made list's prompt
+    Field field = nullptr;                          // figure lists: where a pick is stored
+    NameSlot name = nullptr;                        // lists of catalogue rows: where the picked row goes
     std::int32_t (*numberAt)(int index) = nullptr;  // lists of numbers: the number an index stands for
     Category category{};
 };
@@ -116,25 +158,30 @@ constexpr ListRow VendorList(List list, const Cascade& cascade) {
 }
 
 constexpr ListRow FamilyList(List list, const Cascade& cascade) {
-    const std::size_t vendor = list == cascade.familyLists[0] ? 0 : 1;
+    std::size_t vendor = 0;
+    while (vendor + 1 < cascade.makers.size() && cascade.makers[vendor].familyList != list) ++vendor;
     return {.list = list,
             .role = Role::Family,
-            .entries = cascade.families[vendor],
+            .entries = cascade.makers[vendor].families,
             .cascade = &cascade,
             .vendor = vendor};
 }
 
 constexpr ListRow ModelList(List list, const Cascade& cascade) {
-    std::size_t modelList = 0;
-    for (const auto& families : cascade.families)
-        for (const Family& family : families)
-            if (cascade.modelLists[modelList++] == list)
+    for (std::size_t vendor = 0; vendor < cascade.makers.size(); ++vendor) {
+        const std::span<const Family> families = cascade.makers[vendor].families;
+        for (std::size_t family = 0; family < families.size(); ++family)
+            if (ModelListOf(cascade, vendor, family) == list)
                 return {.list = list,
                         .role = Role::Figure,
-                        .entries = family.models,
+                        .entries = families[family].models,
+                        .cascade = &cascade,
+                        .vendor = vendor,
+                        .prompt = families[family].text,
                         .field = cascade.watts,
                         .name = cascade.model,
                         .category = cascade.category};
+    }
     return {.list = list, .role = Role::Figure, .entries = {}};  // no family: fails the check below
 }
 
@@ -189,88 +236,105 @@ constexpr TLabel* Form::*FigureOf(Category category) {
     return categoryFigures[static_cast<std::size_t>(category)].label;
 }
 
-inline constexpr auto listRows = std::to_array<ListRow>({
-    VendorList(&Form::ComboBox1, processor),
-    FamilyList(&Form::ComboBox2, processor),
-    FamilyList(&Form::ComboBox3, processor),
-    ModelList(&Form::ComboBox4, processor),
-    ModelList(&Form::ComboBox5, processor),
-    ModelList(&Form::ComboBox6, processor),
-    ModelList(&Form::ComboBox7, processor),
-    ModelList(&Form::ComboBox8, processor),
-    ModelList(&Form::ComboBox9, processor),
-    ModelList(&Form::ComboBox10, processor),
-    ModelList(&Form::ComboBox11, processor),
-    ModelList(&Form::ComboBox12, processor),
-    ModelList(&Form::ComboBox13, processor),
-    ModelList(&Form::ComboBox14, processor),
-    ModelList(&Form::ComboBox15, processor),
-    VendorList(&Form::ComboBox16, graphics),
-    FamilyList(&Form::ComboBox17, graphics),
-    FamilyList(&Form::ComboBox18, graphics),
-    ModelList(&Form::ComboBox19, graphics),
-    ModelList(&Form::ComboBox20, graphics),
-    ModelList(&Form::ComboBox21, graphics),
-    ModelList(&Form::ComboBox22, graphics),
-    ModelList(&Form::ComboBox23, graphics),
-    ModelList(&Form::ComboBox24, graphics),
-    ModelList(&Form::ComboBox25, graphics),
-    ModelList(&Form::ComboBox26, graphics),
-    ModelList(&Form::ComboBox27, graphics),
-    ModelList(&Form::ComboBox28, graphics),
-    ModelList(&Form::ComboBox29, graphics),
-    ModelList(&Form::ComboBox30, graphics),
-    ModelList(&Form::ComboBox31, graphics),
-    ModelList(&Form::ComboBox32, graphics),
-    NumberList(&Form::ComboBox33, counts, stateField<&PowerState::gpuCount>, Category::Graphics),
-    TypeList(&Form::ComboBox34, memoryTypes, stateField<&PowerState::ramWatts>,
-             nameField<&PickedNames::ramType>, Category::Memory),
-    NumberList(&Form::ComboBox35, counts, stateField<&PowerState::ramCount>, Category::Memory),
+// The lists of the window description, in the order of their numbers.
+inline constexpr auto describedListRows = std::to_array<ListRow>({
+    VendorList(1, processor),
+    FamilyList(2, processor),
+    FamilyList(3, processor),
+    ModelList(4, processor),
+    ModelList(5, processor),
+    ModelList(6, processor),
+    ModelList(7, processor),
+    ModelList(8, processor),
+    ModelList(9, processor),
+    ModelList(10, processor),
+    ModelList(11, processor),
+    ModelList(12, processor),
+    ModelList(13, processor),
+    ModelList(14, processor),
+    ModelList(15, processor),
+    VendorList(16, graphics),
+    FamilyList(17, graphics),
+    FamilyList(18, graphics),
+    ModelList(19, graphics),
+    ModelList(20, graphics),
+    ModelList(21, graphics),
+    ModelList(22, graphics),
+    ModelList(23, graphics),
+    ModelList(24, graphics),
+    ModelList(25, graphics),
+    ModelList(26, graphics),
+    ModelList(27, graphics),
+    ModelList(28, graphics),
+    ModelList(29, graphics),
+    ModelList(30, graphics),
+    ModelList(31, graphics),
+    ModelList(32, graphics),
+    NumberList(33, counts, stateField<&PowerState::gpuCount>, Category::Graphics),
+    TypeList(34, memoryTypes, stateField<&PowerState::ramWatts>, nameField<&PickedRows::ramType>,
+             Category::Memory),
+    NumberList(35, counts, stateField<&PowerState::ramCount>, Category::Memory),
     // The disk and optical rows, top to bottom, are not in the order of the lists' numbers.
-    TypeList(&Form::ComboBox36, diskTypes, stateCell<&PowerState::hddWatts, 0>,
-             nameCell<&PickedNames::hddType, 0>, Category::Disks),
-    NumberList(&Form::ComboBox37, counts, stateCell<&PowerState::hddCount, 0>, Category::Disks),
-    TypeList(&Form::ComboBox38, opticalTypes, stateCell<&PowerState::opticalWatts, 0>,
-             nameCell<&PickedNames::opticalType, 0>, Category::Optical),
-    NumberList(&Form::ComboBox39, counts, stateCell<&PowerState::opticalCount, 0>, Category::Optical),
-    TypeList(&Form::ComboBox40, diskTypes, stateCell<&PowerState::hddWatts, 1>,
-             nameCell<&PickedNames::hddType, 1>, Category::Disks),
-    TypeList(&Form::ComboBox41, diskTypes, stateCell<&PowerState::hddWatts, 2>,
-             nameCell<&PickedNames::hddType, 2>, Category::Disks),
-    TypeList(&Form::ComboBox42, diskTypes, stateCell<&PowerState::hddWatts, 3>,
-             nameCell<&PickedNames::hddType, 3>, Category::Disks),
-    NumberList(&Form::ComboBox43, counts, stateCell<&PowerState::hddCount, 1>, Category::Disks),
-    NumberList(&Form::ComboBox44, counts, stateCell<&PowerState::hddCount, 2>, Category::Disks),
-    NumberList(&Form::ComboBox45, counts, stateCell<&PowerState::hddCount, 3>, Category::Disks),
-    TypeList(&Form::ComboBox46, opticalTypes, stateCell<&PowerState::opticalWatts, 1>,
-             nameCell<&PickedNames::opticalType, 1>, Category::Optical),
-    TypeList(&Form::ComboBox47, opticalTypes, stateCell<&PowerState::opticalWatts, 2>,
-             nameCell<&PickedNames::opticalType, 2>, Category::Optical),
-    TypeList(&Form::ComboBox48, opticalTypes, stateCell<&PowerState::opticalWatts, 3>,
-             nameCell<&PickedNames::opticalType, 3>, Category::Optical),
-    NumberList(&Form::ComboBox49, counts, stateCell<&PowerState::opticalCount, 1>, Category::Optical),
-    NumberList(&Form::ComboBox50, counts, stateCell<&PowerState::opticalCount, 2>, Category::Optical),
-    NumberList(&Form::ComboBox51, counts, stateCell<&PowerState::opticalCount, 3>, Category::Optical),
+    TypeList(36, diskTypes, stateCell<&PowerState::hddWatts, 0>, nameCell<&PickedRows::hddType, 0>,
+             Category::Disks),
+    NumberList(37, counts, stateCell<&PowerState::hddCount, 0>, Category::Disks),
+    TypeList(38, opticalTypes, stateCell<&PowerState::opticalWatts, 0>, nameCell<&PickedRows::opticalType, 0>,
+             Category::Optical),
+    NumberList(39, counts, stateCell<&PowerState::opticalCount, 0>, Category::Optical),
+    TypeList(40, diskTypes, stateCell<&PowerState::hddWatts, 1>, nameCell<&PickedRows::hddType, 1>,
+             Category::Disks),
+    TypeList(41, diskTypes, stateCell<&PowerState::hddWatts, 2>, nameCell<&PickedRows::hddType, 2>,
+             Category::Disks),
+    TypeList(42, diskTypes, stateCell<&PowerState::hddWatts, 3>, nameCell<&PickedRows::hddType, 3>,
+             Category::Disks),
+    NumberList(43, counts, stateCell<&PowerState::hddCount, 1>, Category::Disks),
+    NumberList(44, counts, stateCell<&PowerState::hddCount, 2>, Category::Disks),
+    NumberList(45, counts, stateCell<&PowerState::hddCount, 3>, Category::Disks),
+    TypeList(46, opticalTypes, stateCell<&PowerState::opticalWatts, 1>, nameCell<&PickedRows::opticalType, 1>,
+             Category::Optical),
+    TypeList(47, opticalTypes, stateCell<&PowerState::opticalWatts, 2>, nameCell<&PickedRows::opticalType, 2>,
+             Category::Optical),
+    TypeList(48, opticalTypes, stateCell<&PowerState::opticalWatts, 3>, nameCell<&PickedRows::opticalType, 3>,
+             Category::Optical),
+    NumberList(49, counts, stateCell<&PowerState::opticalCount, 1>, Category::Optical),
+    NumberList(50, counts, stateCell<&PowerState::opticalCount, 2>, Category::Optical),
+    NumberList(51, counts, stateCell<&PowerState::opticalCount, 3>, Category::Optical),
     // Fan cells run along each size's row, then down: the list of cell c is 52 + c.
-    FanList<0>(&Form::ComboBox52),
-    FanList<1>(&Form::ComboBox53),
-    FanList<2>(&Form::ComboBox54),
-    FanList<3>(&Form::ComboBox55),
-    FanList<4>(&Form::ComboBox56),
-    FanList<5>(&Form::ComboBox57),
-    FanList<6>(&Form::ComboBox58),
-    FanList<7>(&Form::ComboBox59),
-    FanList<8>(&Form::ComboBox60),
-    FanList<9>(&Form::ComboBox61),
-    FanList<10>(&Form::ComboBox62),
-    FanList<11>(&Form::ComboBox63),
-    FanList<12>(&Form::ComboBox64),
-    FanList<13>(&Form::ComboBox65),
-    FanList<14>(&Form::ComboBox66),
-    NumberList(&Form::ComboBox67, percents, stateField<&PowerState::cpuOverclock>, Category::Processor),
-    NumberList(&Form::ComboBox68, percents, stateField<&PowerState::ramOverclock>, Category::Memory),
-    NumberList(&Form::ComboBox69, percents, stateField<&PowerState::gpuOverclock>, Category::Graphics),
+    FanList<0>(52),
+    FanList<1>(53),
+    FanList<2>(54),
+    FanList<3>(55),
+    FanList<4>(56),
+    FanList<5>(57),
+    FanList<6>(58),
+    FanList<7>(59),
+    FanList<8>(60),
+    FanList<9>(61),
+    FanList<10>(62),
+    FanList<11>(63),
+    FanList<12>(64),
+    FanList<13>(65),
+    FanList<14>(66),
+    NumberList(67, percents, stateField<&PowerState::cpuOverclock>, Category::Processor),
+    NumberList(68, percents, stateField<&PowerState::ramOverclock>, Category::Memory),
+    NumberList(69, percents, stateField<&PowerState::gpuOverclock>, Category::Graphics),
+    FamilyList(70, graphics),
 });
+
+// Every list, in the order of its number: the window description's, then the
+// model lists made for the families added since.
+inline constexpr auto listRows = [] {
+    std::array<ListRow, listCount> rows{};
+    std::size_t next = 0;
+    for (const ListRow& row : describedListRows) rows[next++] = row;
+    for (List list = processor.firstMadeList; list < graphics.firstMadeList; ++list)
+        rows[next++] = ModelList(list, processor);
+    for (List list = graphics.firstMadeList; list <= listCount; ++list)
+        rows[next++] = ModelList(list, graphics);
+    return rows;
+}();
+
+constexpr const ListRow& RowOfList(List list) { return listRows[static_cast<std::size_t>(list - 1)]; }
 
 // A list of numbers shows, entry by entry, the number its index stores.
 constexpr bool ShowsWhatItStores(const ListRow& row) {
@@ -300,7 +364,8 @@ constexpr bool SaysWhatAChangeDoes(const ListRow& row) {
                    std::get<TextEntries>(row.entries).size() == row.cascade->vendors.size();
         case Role::Family:
             return std::holds_alternative<std::span<const Family>>(row.entries) &&
-                   row.vendor < row.cascade->families.size();
+                   row.vendor < row.cascade->makers.size() &&
+                   row.cascade->makers[row.vendor].familyList == row.list;
         case Role::Figure:
             if (!row.field) return false;
             if (std::holds_alternative<Catalogue>(row.entries)) return row.name && !row.numberAt;
@@ -309,24 +374,27 @@ constexpr bool SaysWhatAChangeDoes(const ListRow& row) {
     return false;
 }
 
-// Each of the window's 69 lists has one row, with entries (a model list that
-// finds no family has none), that says what a change of it does.
+// Each list has one row, at the place of its number, with entries (a model list
+// that finds no family has none), that says what a change of it does.
 constexpr bool EveryListHasOneRowWithEntries() {
-    if (listRows.size() != 69) return false;
+    if (describedListRows.size() != describedLists) return false;
     for (std::size_t i = 0; i < listRows.size(); ++i) {
         const ListRow& row = listRows[i];
+        if (row.list != static_cast<List>(i + 1)) return false;
         if (std::visit([](const auto& entries) { return entries.empty(); }, row.entries)) return false;
         if (!SaysWhatAChangeDoes(row)) return false;
-        for (std::size_t j = 0; j < i; ++j)
-            if (listRows[j].list == row.list) return false;
     }
     return true;
 }
 static_assert(EveryListHasOneRowWithEntries());
 
+// One vendor entry per maker and the dashes entry; the added families come first
+// in each family list, newest first, before the window description's own.
 constexpr bool EveryFamilyHasAModelList(const Cascade& cascade) {
-    return cascade.vendors.size() == cascade.familyLists.size() + 1 &&
-           cascade.families[0].size() + cascade.families[1].size() == cascade.modelLists.size();
+    if (cascade.vendors.size() != cascade.makers.size() + 1) return false;
+    for (const Vendor& vendor : cascade.makers)
+        if (vendor.describedModelLists.size() > vendor.families.size()) return false;
+    return true;
 }
 static_assert(EveryFamilyHasAModelList(processor));
 static_assert(EveryFamilyHasAModelList(graphics));

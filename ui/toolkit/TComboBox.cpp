@@ -148,6 +148,10 @@ void TComboBox::contextMenuEvent(QContextMenuEvent* event) { event->ignore(); }
 void TComboBox::Complete() {
     complete_ = true;
     auto* field = new QLineEdit(this);
+    // Right after the list in the focus chain, where Qt keeps the field of a list
+    // made editable before its window is shown; made later, it would join the
+    // chain at its end, and a list put after this one would go there with it.
+    QWidget::setTabOrder(this, field);
     // A screen reader may present the field rather than the list as focused; named
     // for the list, it still says which list it is after a pick.
     field->setAccessibleName(accessibleName());
