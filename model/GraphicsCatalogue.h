@@ -167,7 +167,7 @@ static_assert(radeon1xxx.size() == 3);
 // and where that figure was read, or why it could not be read on the maker's page.
 // clang-format off
 inline constexpr auto geForceRTX50 = std::to_array<CatalogueRow>({
-    {"RTX 5090", 575, Basis::GraphicsPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read at https://gamingpcadvice.com/2025/02/09/nvidia-rtx-50-series-gpus-are-here/?like_comment=81"},  // TGP (W) column of a spec table credited to nvidia.com; same 575 in https://github.com/stillwater-sc/KPU-Simulator (docs/rtx_tdp_power_table.md) and in the PC Lab Builder file
+    {"RTX 5090", 575, Basis::GraphicsPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read at https://gamingpcadvice.com/2025/02/09/nvidia-rtx-50-series-gpus-are-here/?like_comment=81"},  // TGP (W) column of a table of figures credited to nvidia.com; same 575 in https://github.com/stillwater-sc/KPU-Simulator (docs/rtx_tdp_power_table.md) and in the PC Lab Builder file
     {"RTX 5080", 360, Basis::GraphicsPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read at https://gamingpcadvice.com/2025/02/09/nvidia-rtx-50-series-gpus-are-here/?like_comment=81"},  // same 360 in the KPU-Simulator table and the PC Lab Builder file
     {"RTX 5070 Ti", 300, Basis::GraphicsPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read at https://gamingpcadvice.com/2025/02/09/nvidia-rtx-50-series-gpus-are-here/?like_comment=81"},  // same 300 in the KPU-Simulator table and the PC Lab Builder file
     {"RTX 5070", 250, Basis::GraphicsPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read at https://gamingpcadvice.com/2025/02/09/nvidia-rtx-50-series-gpus-are-here/?like_comment=81"},  // same 250 in the KPU-Simulator table and the PC Lab Builder file
@@ -249,7 +249,7 @@ static_assert(geForceGTX10.size() == 12);
 
 inline constexpr auto geForce9xx = std::to_array<CatalogueRow>({
     {"GTX 980 Ti", 250, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // same 250 in the PC Lab Builder file
-    {"GTX 980", 165, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // same 165 in the PC Lab Builder file; CONFLICT: pcgamer.com spec table gives TDP 195W
+    {"GTX 980", 165, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // same 165 in the PC Lab Builder file; CONFLICT: pcgamer.com table of figures gives TDP 195W
     {"GTX 970", 145, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read at https://www.pcgamer.com/nvidia-gtx-980-tested-sli-4k-and-single-gpu-benchmarks-and-impressions/"},  // same 145 in the GpuTracker and PC Lab Builder files
     {"GTX 960", 120, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read at https://hmc-tech.com/gpu/nvidia-geforce-gtx-760-vs-nvidia-geforce-gtx-960"},  // same 120 in the GpuTracker and PC Lab Builder files
     {"GTX 950", 90, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // same 90 in the PC Lab Builder file
@@ -279,7 +279,7 @@ inline constexpr auto geForce6xx = std::to_array<CatalogueRow>({
     {"GTX 660 Ti", 150, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},
     {"GTX 660", 140, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read at https://www.anandtech.com/Show/Index/6359?cPage=9&all=False&sort=0&page=1&slug=the-nvidia-geforce-gtx-650-ti-review"},  // same 140 in the GpuTracker file
     {"GTX 650 Ti BOOST", 134, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read at https://cs.xtremehardware.com/recensioni/hardware/schede-video/8856-geforce-gtx-650-ti-boost-la-proposta-di-gigabyte?start=1"},  // page: declared consumption 134 Watt
-    {"GTX 650 Ti", 110, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read at https://www.anandtech.com/Show/Index/6359?cPage=9&all=False&sort=0&page=1&slug=the-nvidia-geforce-gtx-650-ti-review"},  // AnandTech spec table TDP 110W; chipversus.com also 110 W (the GpuTracker file's 'GTX 650 Ti' entry, 135 W, carries 192-bit/March 2013 data and was not used)
+    {"GTX 650 Ti", 110, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read at https://www.anandtech.com/Show/Index/6359?cPage=9&all=False&sort=0&page=1&slug=the-nvidia-geforce-gtx-650-ti-review"},  // AnandTech table of figures TDP 110W; chipversus.com also 110 W (the GpuTracker file's 'GTX 650 Ti' entry, 135 W, carries 192-bit/March 2013 data and was not used)
     {"GTX 650", 64, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read at https://www.anandtech.com/Show/Index/6359?cPage=9&all=False&sort=0&page=1&slug=the-nvidia-geforce-gtx-650-ti-review"},  // same 64 in the PC Lab Builder file and at hardwaredb.net; GpuTracker file says 65
     {"GTX 645", 65, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read at https://www.game-debate.com/hardware/index.php?gid=1724&graphics=GeForce%20GTX%20645%20(OEM)"},  // OEM-only model
     {"GT 640", 65, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // GK107 DDR3 version; game-debate.com GT 640 page also 65W; GK208 GDDR5 version 49 W per game-debate.com (not listed separately)
@@ -305,8 +305,8 @@ inline constexpr auto radeonRX7000 = std::to_array<CatalogueRow>({
     {"RX 7900 GRE", 260, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://huggingface.co/hardware/rx-7900-gre"},  // Power 260W; ASRock Challenger page (gimilut.com) also 260 W
     {"RX 7800 XT", 263, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at http://elektronika.lt/naujienos/kompiuterija/88558/komentarai"},  // TBP 263 W
     {"RX 7700 XT", 245, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://huggingface.co/hardware/rx-7700-xt"},  // Power 245W
-    {"RX 7600 XT", 190, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.c114pro.com/terminal/80230.html"},  // TBP 190 W (spec table)
-    {"RX 7600", 165, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.c114pro.com/terminal/80230.html"},  // TBP 165 W (spec table); ghacks.net: total board power 165W https://www.ghacks.net/2023/05/23/here-are-the-amd-radeon-rx-7600-final-specs/
+    {"RX 7600 XT", 190, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.c114pro.com/terminal/80230.html"},  // TBP 190 W (table of figures)
+    {"RX 7600", 165, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.c114pro.com/terminal/80230.html"},  // TBP 165 W (table of figures); ghacks.net: total board power 165W https://www.ghacks.net/2023/05/23/here-are-the-amd-radeon-rx-7600-final-specs/
 });
 static_assert(radeonRX7000.size() == 7);
 
@@ -328,9 +328,9 @@ static_assert(radeonRX6000.size() == 12);
 
 inline constexpr auto radeonRX5000 = std::to_array<CatalogueRow>({
     {"RX 5700 XT", 225, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.thegamingpcguide.com/2020/04/the-unique-cooling-and-design-about.html"},  // AMD gives a 225W Total Board Power rating; also https://huggingface.co/hardware/rx-5700-xt
-    {"RX 5700", 180, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.tomshardware.com/news/amd-launches-radeon-rx-5600-xt-ultimate-1080p-gaming-gpu-at-dollar279"},  // TBP 180 W (spec table)
+    {"RX 5700", 180, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.tomshardware.com/news/amd-launches-radeon-rx-5600-xt-ultimate-1080p-gaming-gpu-at-dollar279"},  // TBP 180 W (table of figures)
     {"RX 5600 XT", 150, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.tomshardware.com/news/amd-launches-radeon-rx-5600-xt-ultimate-1080p-gaming-gpu-at-dollar279"},  // 150W Total Board Power (TBP)
-    {"RX 5500 XT", 130, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.tomshardware.com/news/amd-launches-radeon-rx-5600-xt-ultimate-1080p-gaming-gpu-at-dollar279"},  // TBP 130 W (spec table)
+    {"RX 5500 XT", 130, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.tomshardware.com/news/amd-launches-radeon-rx-5600-xt-ultimate-1080p-gaming-gpu-at-dollar279"},  // TBP 130 W (table of figures)
 });
 static_assert(radeonRX5000.size() == 4);
 
@@ -345,7 +345,7 @@ inline constexpr auto radeonRX400500 = std::to_array<CatalogueRow>({
     {"RX 570", 150, Basis::Tdp, "UNVERIFIED: maker page not in the search store; read at https://mybroadband.co.za/news/hardware/207382-amd-launches-radeon-rx-500-series-graphics-cards.html"},  // source says TDP 150W; priceprice.com also TDP 150W
     {"RX 560", 80, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://ph.priceprice.com/computer-accessories/news/AMD-announces-Radeon-RX-500-series-of-PC-graphics-cards-2959/"},  // typical board power given as 60-80W; upper bound taken; sysrqmts.com lists TDP 75 W
     {"RX 550", 50, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://ph.priceprice.com/computer-accessories/news/AMD-announces-Radeon-RX-500-series-of-PC-graphics-cards-2959/"},  // 50W typical board power
-    {"RX 480", 150, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://hothardware.com/reviews/amd-radeon-rx-480-polaris-gpu-review-hitting-the-sweet-spot?page=1"},  // Board Power 150W (AMD spec table in review)
+    {"RX 480", 150, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://hothardware.com/reviews/amd-radeon-rx-480-polaris-gpu-review-hitting-the-sweet-spot?page=1"},  // Board Power 150W (AMD table of figures in review)
     {"RX 470", 120, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://computerbase.de/2016-07/radeon-rx-470-460-angekuendigt"},  // Typical Board Power 120 Watt (clubic.com says max 130 W)
     {"RX 460", 75, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://computerbase.de/2016-07/radeon-rx-470-460-angekuendigt"},  // Typical Board Power 'unter 75 Watt' (below 75 W; 75 taken)
 });
@@ -362,11 +362,11 @@ static_assert(radeonR9R7300.size() == 5);
 
 inline constexpr auto radeonR9R7200 = std::to_array<CatalogueRow>({
     {"R9 295X2", 500, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.game-debate.com/hardware/index.php?gid=2101&graphics=Radeon%20R9%20295X2"},  // 'rated board TDP of 500W'
-    {"R9 290X", 250, Basis::Tdp, "UNVERIFIED: maker page not in the search store; read at https://www.sweclockers.com/test/17805-amd-radeon-r9-290/2"},  // TDP 250 W (spec table); nexthardware.com: ~250W, not officially declared
+    {"R9 290X", 250, Basis::Tdp, "UNVERIFIED: maker page not in the search store; read at https://www.sweclockers.com/test/17805-amd-radeon-r9-290/2"},  // TDP 250 W (table of figures); nexthardware.com: ~250W, not officially declared
     {"R9 290", 250, Basis::Tdp, "UNVERIFIED: maker page not in the search store; read at https://www.sweclockers.com/test/17805-amd-radeon-r9-290/2"},  // TDP 250 W; 'specified 250 W in a typical gaming scenario'
     {"R9 285", 190, Basis::Tdp, "UNVERIFIED: maker page not in the search store; read at http://www.sweclockers.com/nyhet/19249-amd-lanserar-radeon-r9-285-tonga-pro"},  // TDP 190 W; kitguru: up to 190W according to AMD
-    {"R9 280X", 250, Basis::Tdp, "UNVERIFIED: maker page not in the search store; read at https://www.sweclockers.com/test/17805-amd-radeon-r9-290/2"},  // TDP 250 W (spec table)
-    {"R9 280", 200, Basis::Tdp, "UNVERIFIED: maker page not in the search store; read at http://www.sweclockers.com/nyhet/19249-amd-lanserar-radeon-r9-285-tonga-pro"},  // TDP 200 W (spec table)
+    {"R9 280X", 250, Basis::Tdp, "UNVERIFIED: maker page not in the search store; read at https://www.sweclockers.com/test/17805-amd-radeon-r9-290/2"},  // TDP 250 W (table of figures)
+    {"R9 280", 200, Basis::Tdp, "UNVERIFIED: maker page not in the search store; read at http://www.sweclockers.com/nyhet/19249-amd-lanserar-radeon-r9-285-tonga-pro"},  // TDP 200 W (table of figures)
     {"R9 270X", 180, Basis::Tdp, "UNVERIFIED: maker page not in the search store; read at https://www.sweclockers.com/test/17805-amd-radeon-r9-290/2"},  // TDP 180 W; hardwaredb.net also 180 W
     {"R9 270", 150, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at http://www.legitreviews.com/msi-radeon-r9-270-gaming-oc-sapphire-dual-x-r9-270-oc-video-card-review_128803/12"},  // 'said to have a typical board power rating of around a 150 Watts'
     {"R7 265", 150, Basis::Tdp, "UNVERIFIED: maker page not in the search store; read at https://clubic.com/carte-graphique/carte-graphique-amd/actualite-618642-amd-radeon-r7-265.html"},  // 'annoncée pour un TDP de 150 Watts'
