@@ -28,10 +28,8 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/lintian/ostrel
     DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME ${OSTREL_PACKAGE_NAME})
 
 set(CPACK_PACKAGE_NAME ${OSTREL_PACKAGE_NAME})
-set(CPACK_PACKAGE_VENDOR "Ostrel")
 set(CPACK_PACKAGE_CONTACT "${OSTREL_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${OSTREL_CONTACT}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Estimate the most power a PC draws at full load")
 # Debian wants the long description in lines under 80 characters; CPack keeps
 # the line breaks and marks the empty line.
 set(CPACK_PACKAGE_DESCRIPTION [[

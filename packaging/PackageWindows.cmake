@@ -3,9 +3,7 @@
 # NSIS installer and a zip of the one-file program with its licence.
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME Ostrel)
-set(CPACK_PACKAGE_VENDOR Ostrel)
 set(CPACK_PACKAGE_CONTACT "${OSTREL_CONTACT}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Estimate the most power a PC draws at full load")
 set(CPACK_PACKAGE_FILE_NAME Ostrel-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Ostrel)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every text of the real window legible under Qt's GTK theme, light and dark: in a
-// grab, each label's and group title's contrast with what it is drawn on. GTK
-// reads its theme once, at start, so colours.sh runs each row on its own.
-
+// Every text of the real window legible in the desktop's colours, light and dark:
+// in a grab, each label's and group title's contrast with what it is drawn on. On
+// Linux the desktop is Qt's GTK theme, which GTK reads once, at start; on Windows
+// it is the apps' theme, which Qt reads at start. So a script runs each row in a
+// program of its own, with OSTREL_THEME naming the row: colours.sh with GTK's
+// themes, windows/colours.sh with Windows' setting.
 #include <QGroupBox>
 #include <QIcon>
+#include <QStyleHints>
 #include <QStyleOptionGroupBox>
 #include <QtTest>
 #include <cmath>
@@ -67,14 +70,23 @@ private slots:
 
 void ColoursTest::textsAreLegible_data() {
     QTest::addColumn<bool>("dark");
+#ifdef Q_OS_WIN
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+#else
     QTest::newRow("Adwaita") << false;
     QTest::newRow("Adwaita:dark") << true;
+#endif
 }
 
 void ColoursTest::textsAreLegible() {
-    if (qgetenv("GTK_THEME") != QTest::currentDataTag()) QSKIP("colours.sh runs each theme on its own");
+    if (qgetenv("OSTREL_THEME") != QTest::currentDataTag()) QSKIP("a script runs each theme on its own");
+#ifdef Q_OS_WIN
+    QTEST(QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark, "dark");
+#else
     // Qt's GTK theme is in use (Qt's fallback names hicolor), with the row's colours.
     QCOMPARE(QIcon::themeName(), "Adwaita");
+#endif
     const QPalette desktop = QApplication::palette();
     QTEST(desktop.color(QPalette::Window).lightness() < desktop.color(QPalette::WindowText).lightness(),
           "dark");

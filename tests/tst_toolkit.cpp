@@ -260,32 +260,42 @@ void ToolkitTest::qtTranslation() {
 }
 
 QTEST_MAIN(ToolkitTest)
-// How a message reaches the screen reader, for both buses: never twice, and never
+// How a message reaches the screen reader, on each bridge: never twice, and never
 // not at all, whatever the change came from.
 void ToolkitTest::delivery_data() {
-    QTest::addColumn<bool>("busSaysNewDescription");
+    QTest::addColumn<Bridge>("bridge");
     QTest::addColumn<TComboBox::Origin>("origin");
     QTest::addColumn<bool>("descriptionChanged");
     QTest::addColumn<Sent>("sent");
     QTest::addColumn<bool>("spokenNow");
     using O = TComboBox::Origin;
+    const Bridge qt64{.speaksNewDescription = false, .announces = false};
+    const Bridge atSpi68{.speaksNewDescription = true, .announces = true};
+    const Bridge uia68{.speaksNewDescription = false, .announces = true};
     // Qt 6.4: a changed description is not heard, so only a notification is.
-    QTest::newRow("6.4, drop-down pick") << false << O::DropDown << true << Sent::Description << false;
-    QTest::newRow("6.4, key in the list") << false << O::Keys << true << Sent::Notification << true;
-    QTest::newRow("6.4, typing") << false << O::Typing << true << Sent::Notification << true;
-    QTest::newRow("6.4, same description again") << false << O::Keys << false << Sent::Notification << true;
-    // Qt 6.8: a changed description is heard; an announcement only says the same again.
-    QTest::newRow("6.8, drop-down pick") << true << O::DropDown << true << Sent::Description << false;
-    QTest::newRow("6.8, key in the list") << true << O::Keys << true << Sent::Description << true;
-    QTest::newRow("6.8, typing") << true << O::Typing << true << Sent::Description << true;
-    QTest::newRow("6.8, same description again") << true << O::Keys << false << Sent::Announcement << true;
+    QTest::newRow("6.4, drop-down pick") << qt64 << O::DropDown << true << Sent::Description << false;
+    QTest::newRow("6.4, key in the list") << qt64 << O::Keys << true << Sent::Notification << true;
+    QTest::newRow("6.4, typing") << qt64 << O::Typing << true << Sent::Notification << true;
+    QTest::newRow("6.4, same description again") << qt64 << O::Keys << false << Sent::Notification << true;
+    // Qt 6.8 on Linux: a changed description is heard; an announcement only says the same again.
+    QTest::newRow("6.8, drop-down pick") << atSpi68 << O::DropDown << true << Sent::Description << false;
+    QTest::newRow("6.8, drop-down pick of the same figures") << atSpi68 << O::DropDown << false << Sent::Description
+                                                             << false;
+    QTest::newRow("6.8, key in the list") << atSpi68 << O::Keys << true << Sent::Description << true;
+    QTest::newRow("6.8, typing") << atSpi68 << O::Typing << true << Sent::Description << true;
+    QTest::newRow("6.8, same description again") << atSpi68 << O::Keys << false << Sent::Announcement << true;
+    // Qt 6.8 on Windows: nothing is heard of a changed description, so every change is announced.
+    QTest::newRow("Windows, drop-down pick") << uia68 << O::DropDown << true << Sent::Description << false;
+    QTest::newRow("Windows, key in the list") << uia68 << O::Keys << true << Sent::Announcement << true;
+    QTest::newRow("Windows, typing") << uia68 << O::Typing << true << Sent::Announcement << true;
+    QTest::newRow("Windows, same description again") << uia68 << O::Keys << false << Sent::Announcement << true;
 }
 
 void ToolkitTest::delivery() {
-    QFETCH(bool, busSaysNewDescription);
+    QFETCH(Bridge, bridge);
     QFETCH(TComboBox::Origin, origin);
     QFETCH(bool, descriptionChanged);
-    const Delivery delivery = DeliveryOf(busSaysNewDescription, origin, descriptionChanged);
+    const Delivery delivery = DeliveryOf(bridge, origin, descriptionChanged);
     QTEST(delivery.sent, "sent");
     QTEST(delivery.spokenNow, "spokenNow");
 }

@@ -20,14 +20,14 @@ foreach(part MINOR PATCH)
         set(OSTREL_VERSION_${part} 0)
     endif()
 endforeach()
-set(OSTREL_SUMMARY "Estimate the most power a PC draws at full load")
-set(CPACK_PACKAGE_VENDOR Ostrel)
 configure_file(windows/ostrel.rc.in ostrel.rc @ONLY)
 target_sources(ostrel PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/ostrel.rc ${OSTREL_ICO})
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/ostrel.rc PROPERTIES OBJECT_DEPENDS ${OSTREL_ICO})
 
-# A static Qt has no plugin folder: the platform and the native style go inside.
-qt_import_plugins(ostrel INCLUDE Qt6::QWindowsIntegrationPlugin Qt6::QWindowsVistaStylePlugin)
+# A static Qt has no plugin folder: the platform goes inside. No style plugin: the
+# window is drawn in Qt's own "windows" style, which takes the desktop's palette,
+# dark too, where the native styles keep a light one.
+qt_import_plugins(ostrel INCLUDE Qt6::QWindowsIntegrationPlugin EXCLUDE_BY_TYPE styles)
 
 install(TARGETS ostrel RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/COPYING DESTINATION .)

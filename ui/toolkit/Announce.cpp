@@ -25,7 +25,13 @@ namespace {
 // while the user still listens for it.
 constexpr int typingPauseMs = 1000;
 
-constexpr bool busSaysNewDescription = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
+#ifdef Q_OS_WIN
+constexpr bool windows = true;
+#else
+constexpr bool windows = false;
+#endif
+constexpr bool qt68 = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
+constexpr Bridge bridge{.speaksNewDescription = qt68 && !windows, .announces = qt68};
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 
@@ -82,9 +88,10 @@ void Send(QWidget* focused, const QString& message, Sent sent) {
 }
 
 // "Where am I" in Orca reads the description of a list's text field; Orca 43,
-// which never speaks a changed description, may read the list's too, and Orca 48
-// would speak the list's change as well as the field's.
-constexpr bool listsCarry = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
+// which never speaks a changed description, may read the list's too, as may a
+// Windows screen reader; Orca 48 would speak the list's change as well as the
+// field's.
+constexpr bool listsCarry = !bridge.speaksNewDescription;
 
 // The controls that carry the last message as their description, each with the
 // description it had before, and the message held back while the user types.
@@ -130,7 +137,7 @@ private:
             carrier.widget->setAccessibleDescription(message);
             described = true;
         }
-        const Delivery delivery = DeliveryOf(busSaysNewDescription, origin, described);
+        const Delivery delivery = DeliveryOf(bridge, origin, described);
         Send(focused, message, delivery.sent);
         if (delivery.spokenNow) emit Announcements::Instance()->Spoken(message);
     }

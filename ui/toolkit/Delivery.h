@@ -4,18 +4,27 @@
 // How one message reaches a screen-reader user: the whole choice in one place.
 //
 // The message always becomes the description of the control that has the focus,
-// for "where am I". Whether that alone is heard depends on what Qt tells the bus:
-// Qt 6.4 says that a description changed but not what it now says, and Orca 43
-// speaks nothing of it; Qt 6.8 says what it now says, and Orca 48 speaks it.
-// So before Qt 6.8 the message goes out as a notification, which Orca 43 speaks
-// as it is shown; from Qt 6.8 an announcement carries it only where the
-// description already said it, since a changed description is spoken already.
+// for "where am I". Whether that alone is heard depends on what the platform's
+// bridge does with a changed description: on Linux, Qt 6.4 tells the bus that it
+// changed but not what it now says, and Orca 43 speaks nothing of it; Qt 6.8 tells
+// what it now says, and Orca 48 speaks it. On Windows, Qt's UI Automation bridge
+// raises nothing for it at all. Where a changed description is not spoken, the
+// message goes out as Qt 6.8's announcement, which UI Automation raises as a
+// notification; before Qt 6.8, as a notification shown without being drawn, which
+// Orca 43 speaks as it is shown. Where it is spoken, an announcement carries the
+// message only where the description already said it.
 //
-// After a pick in the drop-down the focus coming back to the list reads the new
-// description, so nothing more goes out before Qt 6.8, and the message is not
-// counted as spoken there on any Qt: the returning focus speaks it, not we.
+// After a pick in the drop-down the focus coming back to the list reads its
+// description, in Orca and in NVDA alike, so nothing more goes out, and the
+// message is not counted as spoken: the returning focus speaks it, not we.
 
 #include "TComboBox.h"
+
+// What reaches a screen reader from the platform Qt runs on.
+struct Bridge {
+    bool speaksNewDescription;  // a changed description is spoken as it changes
+    bool announces;             // Qt's announcement event is passed on
+};
 
 enum class Sent {
     Description,   // the changed description is all that is needed
@@ -28,9 +37,8 @@ struct Delivery {
     bool spokenNow;  // heard because of what is sent now, not by a returning focus
 };
 
-constexpr Delivery DeliveryOf(bool busSaysNewDescription, TComboBox::Origin origin, bool descriptionChanged) {
-    const bool focusReturnsToList = origin == TComboBox::Origin::DropDown;
-    if (!busSaysNewDescription)
-        return {focusReturnsToList ? Sent::Description : Sent::Notification, !focusReturnsToList};
-    return {descriptionChanged ? Sent::Description : Sent::Announcement, !focusReturnsToList};
+constexpr Delivery DeliveryOf(Bridge bridge, TComboBox::Origin origin, bool descriptionChanged) {
+    if (origin == TComboBox::Origin::DropDown) return {Sent::Description, false};
+    if (bridge.speaksNewDescription && descriptionChanged) return {Sent::Description, true};
+    return {bridge.announces ? Sent::Announcement : Sent::Notification, true};
 }
