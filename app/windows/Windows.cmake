@@ -24,6 +24,13 @@ configure_file(windows/ostrel.rc.in ostrel.rc @ONLY)
 target_sources(ostrel PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/ostrel.rc ${OSTREL_ICO})
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/ostrel.rc PROPERTIES OBJECT_DEPENDS ${OSTREL_ICO})
 
+# Qt for Windows is built with each function in a section of its own: the link
+# keeps only those the program reaches, and no symbol table, which only a
+# debugger would read.
+if(MINGW)
+    target_link_options(ostrel PRIVATE LINKER:--gc-sections $<$<NOT:$<CONFIG:Debug>>:-s>)
+endif()
+
 # A static Qt has no plugin folder: the platform goes inside. No style plugin: the
 # window is drawn in Qt's own "windows" style, which takes the desktop's palette,
 # dark too, where the native styles keep a light one.
