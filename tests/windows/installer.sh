@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The installer as a user meets it, under Wine: a silent install, the installed
-# program started and its window photographed, closed as a user closes it
-# (exit code 0), then a silent uninstall that leaves nothing behind.
+# program started and its window photographed, light and dark, closed as a user
+# closes it (exit code 0), then a silent uninstall that leaves nothing behind.
 # Needs DISPLAY and a WINEPREFIX of its own (scripts/package-windows --test).
 # Usage: installer.sh BUILD_DIR SETUP.exe SCREENSHOT.png
 set -euo pipefail
@@ -33,19 +33,28 @@ wine reg query "$key" 2>/dev/null | grep -q 'DisplayIcon.*ostrel\.exe' \
     || fail "no installed-programs entry with the program's icon at $key"
 echo "installed into $dir, with its Start-menu entry and uninstaller"
 
-wine "C:\\Program Files\\Ostrel\\ostrel.exe" &
-program=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Ostrel$' | head -1) \
-    || fail "the installed program showed no window"
-sleep 2  # the first paint
-import -window "$window" "$screenshot"
-echo "window $window photographed into $screenshot"
-xdotool windowfocus --sync "$window" key alt+F4
-status=0
-timeout 30 tail --pid="$program" -f /dev/null || fail "the program did not end when its window was closed"
-wait "$program" || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with $status when its window was closed"
-echo "closed with Alt+F4, exit code 0"
+# Started, photographed and closed as a user closes it: exit code 0. In the apps'
+# theme Windows is set to, light and then dark.
+personalize='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
+for theme in light dark; do
+    wine reg add "$personalize" /v AppsUseLightTheme /t REG_DWORD /d "$([ "$theme" = light ] && echo 1 || echo 0)" /f >/dev/null
+    photo=$screenshot
+    [ "$theme" = light ] || photo=${screenshot%.png}-$theme.png
+    wine "C:\\Program Files\\Ostrel\\ostrel.exe" &
+    program=$!
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Ostrel$' | head -1) \
+        || fail "the installed program showed no window"
+    sleep 2  # the first paint
+    import -window "$window" "$photo"
+    echo "window $window photographed into $photo ($theme)"
+    xdotool windowfocus --sync "$window" key alt+F4
+    status=0
+    timeout 30 tail --pid="$program" -f /dev/null || fail "the program did not end when its window was closed"
+    wait "$program" || status=$?
+    [ "$status" -eq 0 ] || fail "the program ended with $status when its window was closed"
+    echo "closed with Alt+F4, exit code 0"
+done
+wine reg delete "$personalize" /v AppsUseLightTheme /f >/dev/null
 
 wine "C:\\Program Files\\Ostrel\\Uninstall.exe" /S
 settle

@@ -32,6 +32,15 @@ key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Ostrel'
 drive=$WINEPREFIX/drive_c
 entry() { wine reg query "$1\\$key" /v "$2" 2>/dev/null | tr -d '\r' | awk -v name="$2" '$1 == name { $1 = $2 = ""; sub(/^ +/, ""); print }'; }
 programs() { find "$drive" -iname ostrel.exe | sort; }
+# The registry's software keys, machine's and user's, as text.
+registry() {
+    local hive
+    for hive in HKEY_LOCAL_MACHINE HKEY_CURRENT_USER; do
+        wine regedit /E "$(winepath -w "$work/export")" "$hive\\Software"
+        iconv -f UTF-16LE -t UTF-8 "$work/export" | tr -d '\r'
+    done
+}
+registry >"$work/before"
 
 for users in AllUsers CurrentUser; do
     if [ "$users" = AllUsers ]; then
@@ -58,9 +67,11 @@ for users in AllUsers CurrentUser; do
     wine "$uninstaller" "${arguments[@]}"
     settle
     [ ! -e "$dir" ] || fail "$users: the uninstaller left $dir: $(ls "$dir")"
-    [ -z "$(programs)" ] || fail "$users: a program is left: $(programs)"
-    [ -z "$(find "$drive" -ipath '*Start Menu*' -iname 'Ostrel*')" ] || fail "$users: a Start-menu entry is left"
+    left=$(find "$drive" -iname '*ostrel*')
+    [ -z "$left" ] || fail "$users: the uninstaller left $left"
     if wine reg query "$root\\$key" >/dev/null 2>&1; then fail "$users: the uninstaller left $root\\$key"; fi
+    registry >"$work/after"
+    diff "$work/before" "$work/after" || fail "$users: the uninstaller left the registry changed"
     echo "$users: uninstalled without a trace"
 done
 echo "PASS: upgrades for all users and for the current user leave one program and one entry"
