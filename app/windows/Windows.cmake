@@ -15,9 +15,9 @@ add_custom_command(OUTPUT ${OSTREL_ICO}
 # A version resource wants four numbers; project() may give two. A missing one is
 # 0, and none is padded: the resource compiler reads 071 as octal, 57.
 foreach(part MINOR PATCH)
-    set(OSTREL_VERSION_${part} ${PROJECT_VERSION_${part}})
-    if(OSTREL_VERSION_${part} STREQUAL "")
-        set(OSTREL_VERSION_${part} 0)
+    set(OSTREL_VERSION_${part} 0)
+    if(NOT "${PROJECT_VERSION_${part}}" STREQUAL "")
+        set(OSTREL_VERSION_${part} ${PROJECT_VERSION_${part}})
     endif()
 endforeach()
 configure_file(windows/ostrel.rc.in ostrel.rc @ONLY)
