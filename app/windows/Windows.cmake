@@ -31,10 +31,11 @@ if(MINGW)
     target_link_options(ostrel PRIVATE LINKER:--gc-sections $<$<NOT:$<CONFIG:Debug>>:-s>)
 endif()
 
-# A static Qt has no plugin folder: the platform goes inside. No style plugin: the
+# A static Qt has no plugin folder: the platform goes inside, and no image format
+# beyond Qt's own PNG, which the icons are. No style plugin: the
 # window is drawn in Qt's own "windows" style, which takes the desktop's palette,
 # dark too, where the native styles keep a light one.
-qt_import_plugins(ostrel INCLUDE Qt6::QWindowsIntegrationPlugin EXCLUDE_BY_TYPE styles)
+qt_import_plugins(ostrel INCLUDE Qt6::QWindowsIntegrationPlugin EXCLUDE_BY_TYPE styles imageformats)
 
 install(TARGETS ostrel RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/COPYING DESTINATION .)

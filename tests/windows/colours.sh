@@ -7,20 +7,28 @@
 # through Wine's console, so each writes it to a file.
 # Usage: colours.sh TST_COLOURS_EXE
 set -uo pipefail
+# Each Wine command waits for the server to be gone: it lingers a moment after its
+# last process, and a command that reaches it as it goes fails.
+win() {
+    local status=0
+    wine "$@" || status=$?
+    wineserver -w
+    return $status
+}
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
-before=$(wine reg query "$key" /v AppsUseLightTheme 2>/dev/null | tr -d '\r' | awk '$1 == "AppsUseLightTheme" { print $3 }')
+before=$(win reg query "$key" /v AppsUseLightTheme 2>/dev/null | tr -d '\r' | awk '$1 == "AppsUseLightTheme" { print $3 }')
 report=$(mktemp)
 trap 'rm -f "$report"' EXIT
 status=0
 for theme in light dark; do
-    wine reg add "$key" /v AppsUseLightTheme /t REG_DWORD /d "$([ "$theme" = light ] && echo 1 || echo 0)" /f >/dev/null
-    OSTREL_THEME=$theme wine "$1" "textsAreLegible:$theme" -o "$(winepath -w "$report"),txt"
+    win reg add "$key" /v AppsUseLightTheme /t REG_DWORD /d "$([ "$theme" = light ] && echo 1 || echo 0)" /f >/dev/null
+    OSTREL_THEME=$theme win "$1" "textsAreLegible:$theme" -o "$(winepath -w "$report"),txt"
     cat "$report"
     grep -qF "PASS   : ColoursTest::textsAreLegible($theme)" "$report" || status=1
 done
 if [ -n "$before" ]; then
-    wine reg add "$key" /v AppsUseLightTheme /t REG_DWORD /d "$((before))" /f >/dev/null
+    win reg add "$key" /v AppsUseLightTheme /t REG_DWORD /d "$((before))" /f >/dev/null
 else
-    wine reg delete "$key" /v AppsUseLightTheme /f >/dev/null 2>&1
+    win reg delete "$key" /v AppsUseLightTheme /f >/dev/null 2>&1
 fi
 exit $status

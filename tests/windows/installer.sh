@@ -12,15 +12,22 @@ export WINEDEBUG=${WINEDEBUG:--all}
 
 fail() { echo "FAIL: $*"; exit 1; }
 # Wine's uninstaller runs from a copy of itself and returns at once: wait for
-# every process in the prefix to end.
+# every process in the prefix to end. And the Wine server lingers a moment after
+# its last process: a command that reaches it as it goes ends with "Connection
+# reset by peer". So each Wine command here waits for the server to be gone.
 settle() { wineserver -w; }
+win() {
+    local status=0
+    wine "$@" || status=$?
+    settle
+    return $status
+}
 
 # The installer of this build, not one left from an earlier one.
 (cd "$build" && cpack -G NSIS >/dev/null)
 [ -f "$build/$setup" ] || fail "cpack made no $setup"
 
-wine "$build/$setup" /S
-settle
+win "$build/$setup" /S
 # Wine's user is an administrator: the installer takes the all-users route.
 dir=$WINEPREFIX/drive_c/Program\ Files/Ostrel
 menu=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Ostrel
@@ -29,7 +36,7 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ostrel'
 [ -f "$dir/COPYING" ] || fail "no COPYING in $dir"
 [ -f "$menu/Ostrel.lnk" ] || fail "no Start-menu entry in $menu"
 [ -f "$menu/Uninstall.lnk" ] || fail "no uninstaller entry in $menu"
-wine reg query "$key" 2>/dev/null | grep -q 'DisplayIcon.*ostrel\.exe' \
+win reg query "$key" 2>/dev/null | grep -q 'DisplayIcon.*ostrel\.exe' \
     || fail "no installed-programs entry with the program's icon at $key"
 echo "installed into $dir, with its Start-menu entry and uninstaller"
 
@@ -37,7 +44,7 @@ echo "installed into $dir, with its Start-menu entry and uninstaller"
 # theme Windows is set to, light and then dark.
 personalize='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
 for theme in light dark; do
-    wine reg add "$personalize" /v AppsUseLightTheme /t REG_DWORD /d "$([ "$theme" = light ] && echo 1 || echo 0)" /f >/dev/null
+    win reg add "$personalize" /v AppsUseLightTheme /t REG_DWORD /d "$([ "$theme" = light ] && echo 1 || echo 0)" /f >/dev/null
     photo=$screenshot
     [ "$theme" = light ] || photo=${screenshot%.png}-$theme.png
     wine "C:\\Program Files\\Ostrel\\ostrel.exe" &
@@ -52,13 +59,13 @@ for theme in light dark; do
     timeout 30 tail --pid="$program" -f /dev/null || fail "the program did not end when its window was closed"
     wait "$program" || status=$?
     [ "$status" -eq 0 ] || fail "the program ended with $status when its window was closed"
+    settle
     echo "closed with Alt+F4, exit code 0"
 done
-wine reg delete "$personalize" /v AppsUseLightTheme /f >/dev/null
+win reg delete "$personalize" /v AppsUseLightTheme /f >/dev/null
 
-wine "C:\\Program Files\\Ostrel\\Uninstall.exe" /S
-settle
+win "C:\\Program Files\\Ostrel\\Uninstall.exe" /S
 [ ! -e "$dir" ] || fail "the uninstaller left $dir: $(ls "$dir")"
 [ ! -e "$menu" ] || fail "the uninstaller left the Start-menu folder"
-if wine reg query "$key" >/dev/null 2>&1; then fail "the uninstaller left $key"; fi
+if win reg query "$key" >/dev/null 2>&1; then fail "the uninstaller left $key"; fi
 echo "PASS: installed, started, closed with exit code 0 and uninstalled without a trace"

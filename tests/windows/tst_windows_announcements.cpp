@@ -4,9 +4,10 @@
 // coming back to a list from its drop-down, reads the figures itself.
 //
 // Qt raises the notification with UiaRaiseNotificationEvent, and only while a
-// client listens. This program stands in for both ends: its own definitions of
-// the two functions come before Windows' in the link, so it hears what Qt raises,
-// with or without a screen reader.
+// client listens (UiaClientsAreListening). This program stands in for both ends:
+// its own definitions of the two functions take the place of the ones Qt calls
+// (CMakeLists.txt says how), so it hears what Qt raises, with or without a screen
+// reader.
 
 #include <windows.h>
 #include <uiautomation.h>

@@ -18,7 +18,15 @@ build=$(realpath "$1") version=$2 older=0.1
 export WINEDEBUG=${WINEDEBUG:--all}
 
 fail() { echo "FAIL: $*"; exit 1; }
+# Each Wine command waits for the server to be gone: it lingers a moment after its
+# last process, and a command that reaches it as it goes fails.
 settle() { wineserver -w; }
+win() {
+    local status=0
+    wine "$@" || status=$?
+    settle
+    return $status
+}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -30,13 +38,13 @@ older_setup=$work/older/Ostrel-$older-win64-setup.exe
 
 key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Ostrel'
 drive=$WINEPREFIX/drive_c
-entry() { wine reg query "$1\\$key" /v "$2" 2>/dev/null | tr -d '\r' | awk -v name="$2" '$1 == name { $1 = $2 = ""; sub(/^ +/, ""); print }'; }
+entry() { win reg query "$1\\$key" /v "$2" 2>/dev/null | tr -d '\r' | awk -v name="$2" '$1 == name { $1 = $2 = ""; sub(/^ +/, ""); print }'; }
 programs() { find "$drive" -iname ostrel.exe | sort; }
 # The registry's software keys, machine's and user's, as text.
 registry() {
     local hive
     for hive in HKEY_LOCAL_MACHINE HKEY_CURRENT_USER; do
-        wine regedit /E "$(winepath -w "$work/export")" "$hive\\Software"
+        win regedit /E "$(winepath -w "$work/export")" "$hive\\Software"
         iconv -f UTF-16LE -t UTF-8 "$work/export" | tr -d '\r'
     done
 }
@@ -48,12 +56,10 @@ for users in AllUsers CurrentUser; do
     else
         root=HKCU other=HKLM dir=$drive/users/$(id -un)/AppData/Local/Programs/Ostrel
     fi
-    wine "$older_setup" /S "/$users"
-    settle
+    win "$older_setup" /S "/$users"
     [ "$(entry "$root" DisplayVersion)" = "$older" ] || fail "$users: the older version left no entry under $root"
     # As a user upgrades: no choice of users, which the installer must find itself.
-    wine "$newer" /S
-    settle
+    win "$newer" /S
     [ "$(programs)" = "$dir/ostrel.exe" ] || fail "$users: not one program in $dir after the upgrade: $(programs)"
     [ "$(entry "$root" DisplayVersion)" = "$version" ] || fail "$users: the entry under $root does not say $version"
     [ -z "$(entry "$other" DisplayVersion)" ] || fail "$users: an entry under $other too"
@@ -64,12 +70,11 @@ for users in AllUsers CurrentUser; do
     # "C:\...\Uninstall.exe" /AllUsers /S: the program, then its arguments.
     uninstaller=$(sed -n 's/^"\([^"]*\)".*/\1/p' <<<"$uninstall")
     read -ra arguments <<<"${uninstall#\"$uninstaller\"}"
-    wine "$uninstaller" "${arguments[@]}"
-    settle
+    win "$uninstaller" "${arguments[@]}"
     [ ! -e "$dir" ] || fail "$users: the uninstaller left $dir: $(ls "$dir")"
     left=$(find "$drive" -iname '*ostrel*')
     [ -z "$left" ] || fail "$users: the uninstaller left $left"
-    if wine reg query "$root\\$key" >/dev/null 2>&1; then fail "$users: the uninstaller left $root\\$key"; fi
+    if win reg query "$root\\$key" >/dev/null 2>&1; then fail "$users: the uninstaller left $root\\$key"; fi
     registry >"$work/after"
     diff "$work/before" "$work/after" || fail "$users: the uninstaller left the registry changed"
     echo "$users: uninstalled without a trace"
