@@ -279,8 +279,8 @@ void ToolkitTest::delivery_data() {
     QTest::newRow("6.4, same description again") << qt64 << O::Keys << false << Sent::Notification << true;
     // Qt 6.8 on Linux: a changed description is heard; an announcement only says the same again.
     QTest::newRow("6.8, drop-down pick") << atSpi68 << O::DropDown << true << Sent::Description << false;
-    QTest::newRow("6.8, drop-down pick of the same figures") << atSpi68 << O::DropDown << false << Sent::Description
-                                                             << false;
+    QTest::newRow("6.8, drop-down pick of the same figures")
+        << atSpi68 << O::DropDown << false << Sent::Description << false;
     QTest::newRow("6.8, key in the list") << atSpi68 << O::Keys << true << Sent::Description << true;
     QTest::newRow("6.8, typing") << atSpi68 << O::Typing << true << Sent::Description << true;
     QTest::newRow("6.8, same description again") << atSpi68 << O::Keys << false << Sent::Announcement << true;
@@ -288,7 +288,8 @@ void ToolkitTest::delivery_data() {
     QTest::newRow("Windows, drop-down pick") << uia68 << O::DropDown << true << Sent::Description << false;
     QTest::newRow("Windows, key in the list") << uia68 << O::Keys << true << Sent::Announcement << true;
     QTest::newRow("Windows, typing") << uia68 << O::Typing << true << Sent::Announcement << true;
-    QTest::newRow("Windows, same description again") << uia68 << O::Keys << false << Sent::Announcement << true;
+    QTest::newRow("Windows, same description again")
+        << uia68 << O::Keys << false << Sent::Announcement << true;
 }
 
 void ToolkitTest::delivery() {

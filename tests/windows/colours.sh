@@ -7,14 +7,7 @@
 # through Wine's console, so each writes it to a file.
 # Usage: colours.sh TST_COLOURS_EXE
 set -uo pipefail
-# Each Wine command waits for the server to be gone: it lingers a moment after its
-# last process, and a command that reaches it as it goes fails.
-win() {
-    local status=0
-    wine "$@" || status=$?
-    wineserver -w
-    return $status
-}
+. "$(dirname "$0")/wine.sh"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
 before=$(win reg query "$key" /v AppsUseLightTheme 2>/dev/null | tr -d '\r' | awk '$1 == "AppsUseLightTheme" { print $3 }')
 report=$(mktemp)

@@ -8,20 +8,7 @@
 set -euo pipefail
 build=$1 setup=$2 screenshot=$3
 : "${WINEPREFIX:?needs a private Wine prefix}" "${DISPLAY:?needs an X display}"
-export WINEDEBUG=${WINEDEBUG:--all}
-
-fail() { echo "FAIL: $*"; exit 1; }
-# Wine's uninstaller runs from a copy of itself and returns at once: wait for
-# every process in the prefix to end. And the Wine server lingers a moment after
-# its last process: a command that reaches it as it goes ends with "Connection
-# reset by peer". So each Wine command here waits for the server to be gone.
-settle() { wineserver -w; }
-win() {
-    local status=0
-    wine "$@" || status=$?
-    settle
-    return $status
-}
+. "$(dirname "$0")/wine.sh"
 
 # The installer of this build, not one left from an earlier one.
 (cd "$build" && cpack -G NSIS >/dev/null)

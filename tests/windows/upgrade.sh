@@ -15,18 +15,7 @@
 set -euo pipefail
 build=$(realpath "$1") version=$2 older=0.1
 : "${WINEPREFIX:?needs a private Wine prefix}"
-export WINEDEBUG=${WINEDEBUG:--all}
-
-fail() { echo "FAIL: $*"; exit 1; }
-# Each Wine command waits for the server to be gone: it lingers a moment after its
-# last process, and a command that reaches it as it goes fails.
-settle() { wineserver -w; }
-win() {
-    local status=0
-    wine "$@" || status=$?
-    settle
-    return $status
-}
+. "$(dirname "$0")/wine.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
