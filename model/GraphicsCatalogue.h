@@ -231,6 +231,18 @@ inline constexpr auto geForceGTX16 = std::to_array<CatalogueRow>({
 });
 static_assert(geForceGTX16.size() == 6);
 
+inline constexpr auto nvidiaTitan = std::to_array<CatalogueRow>({
+    {"TITAN RTX", 280, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // the file's tdp field, 280 W (TU102-400-A1)
+    {"TITAN V", 250, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read at https://geektopia.es/es/technology/2017/12/08/articulos/nvidia-presenta-la-titan-v-basada-en-el-chip-gv100-y-de-3100-euros.html"},  // comparison table row "TDP 250 W"; not in the GpuTracker file
+    {"TITAN Xp", 250, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // the file's tdp field, 250 W (GP102-450-A1)
+    {"TITAN X (Pascal)", 250, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // the file's tdp field for "Nvidia Titan X", 250 W (GP102-400-A1, August 2016)
+    {"GTX TITAN X", 250, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // the Maxwell card; the file's tdp field, 250 W (GM200-400)
+    {"GTX TITAN Z", 375, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // the file's tdp field, 375 W (two GK110-350)
+    {"GTX TITAN Black", 250, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // the file's tdp field, 250 W (GK110-430)
+    {"GTX TITAN", 250, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // the file's tdp field, 250 W (GK110-400, February 2013)
+});
+static_assert(nvidiaTitan.size() == 8);
+
 inline constexpr auto geForceGTX10 = std::to_array<CatalogueRow>({
     {"GTX 1080 Ti", 250, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read at https://www.tomshardware.com/reviews/nvidia-geforce-gtx-1080-ti,4972-6.html"},  // Founders Edition power target 250W; same 250 in the GpuTracker and PC Lab Builder files
     {"GTX 1080", 180, Basis::BoardPower, "UNVERIFIED: maker page (nvidia.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // same 180 in the PC Lab Builder file; a public repo note (index file id 20368296250) quotes geforce.com GTX 1080 specs: 180W Graphics Card Power (W)
@@ -307,8 +319,9 @@ inline constexpr auto radeonRX7000 = std::to_array<CatalogueRow>({
     {"RX 7700 XT", 245, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://huggingface.co/hardware/rx-7700-xt"},  // Power 245W
     {"RX 7600 XT", 190, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.c114pro.com/terminal/80230.html"},  // TBP 190 W (table of figures)
     {"RX 7600", 165, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.c114pro.com/terminal/80230.html"},  // TBP 165 W (table of figures); ghacks.net: total board power 165W https://www.ghacks.net/2023/05/23/here-are-the-amd-radeon-rx-7600-final-specs/
+    {"RX 7400", 55, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.pudn.club/news/amd-introduces-radeon-rx-7400-entry-level-gaming-gpu"},  // "55W TBP (Total Board Power)"; same at https://geeki.ro/amd-aduce-rx-7400-single-slot-167-mm-8-gb-perfecta-pentru-carcase-mici/ (55 W TBP, the GPU itself up to 43 W); https://teraflop.it/amd-radeon-rx-7400-nuova-scheda-amd-rdna-3-tbp-soli-55w gives 43 W: the larger, the board's, is kept
 });
-static_assert(radeonRX7000.size() == 7);
+static_assert(radeonRX7000.size() == 8);
 
 inline constexpr auto radeonRX6000 = std::to_array<CatalogueRow>({
     {"RX 6950 XT", 335, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.windowscentral.com/amd-launches-radeon-rx-6950-xt-6750-xt-and-6650-xt-graphics-cards"},  // TBP 335 W
@@ -335,9 +348,12 @@ inline constexpr auto radeonRX5000 = std::to_array<CatalogueRow>({
 static_assert(radeonRX5000.size() == 4);
 
 inline constexpr auto radeonRXVega = std::to_array<CatalogueRow>({
+    {"Radeon VII", 300, Basis::BoardPower, "UNVERIFIED: maker page (amd.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // the file's tdp field, 300 W (Vega 20)
+    {"RX Vega 64 Liquid", 345, Basis::BoardPower, "UNVERIFIED: maker page (amd.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // the file's tdp field, 345 W (Vega 10 XTX)
     {"RX Vega 64", 295, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://gpu.spicedreamphone.com/de/gpu/radeon-rx-vega-64-vs-xbox-series-x-gpu"},  // 'Max. Stromverbrauch 295 W' (database page, techpowerup-style data)
+    {"RX Vega 56", 210, Basis::BoardPower, "UNVERIFIED: maker page (amd.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // the file's tdp field, 210 W; same 210 W at https://cputronic.com/en/gpu/amd-radeon-rx-vega-56
 });
-static_assert(radeonRXVega.size() == 1);
+static_assert(radeonRXVega.size() == 4);
 
 inline constexpr auto radeonRX400500 = std::to_array<CatalogueRow>({
     {"RX 590", 225, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://tomshardware.com/reviews/amd-radeon-rx-590,5907.html"},  // official board power 225W; CONFLICT: gamingpcbuilder.com states TDP 175 W
@@ -356,9 +372,13 @@ inline constexpr auto radeonR9R7300 = std::to_array<CatalogueRow>({
     {"R9 Fury", 275, Basis::Tdp, "UNVERIFIED: maker page not in the search store; read at https://hothardware.com/news/amd-radeon-fury-and-fury-x-specs-leaked-hbm-powered-killer-graphics-on-the-way"},  // Fiji Pro TDP 275W from a LEAKED pre-launch table; no post-launch figure found
     {"R9 Nano", 175, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.anandtech.com/show/9390/the-amd-radeon-r9-fury-x-review/9"},  // Typical Board Power 175W (pre-launch table in Fury X review)
     {"R9 390X", 275, Basis::Tdp, "UNVERIFIED: maker page not in the search store; read at https://pcpartdb.com/gpus/compare/amd-radeon-r9-390x--vs--amd-radeon-rx-6950-xt"},  // source says TDP 275 W; gamegpu.com: typical consumption 275 W
+    {"R9 390", 275, Basis::BoardPower, "UNVERIFIED: maker page (amd.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // the file's tdp field, 275 W (Grenada PRO)
+    {"R9 380X", 190, Basis::BoardPower, "UNVERIFIED: maker page (amd.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // the file's tdp field, 190 W (Antigua XT)
     {"R9 380", 190, Basis::Tdp, "UNVERIFIED: maker page not in the search store; read at https://notebookcheck.com/AMD-Radeon-R9-380.156074.0.html"},  // 'TDP unter Last wird vom Hersteller mit 190 Watt spezifiziert'
+    {"R7 370", 110, Basis::BoardPower, "UNVERIFIED: maker page (amd.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // the file's tdp field, 110 W (Trinidad PRO)
+    {"R7 360", 100, Basis::BoardPower, "UNVERIFIED: maker page (amd.com) not in the search store; read in a public GitHub file (C# class GpuTracker.DatosGPU, data version January 22, 2020; the index did not name its repository; index file id 18988027619)"},  // the file's tdp field, 100 W (Tobago PRO)
 });
-static_assert(radeonR9R7300.size() == 5);
+static_assert(radeonR9R7300.size() == 9);
 
 inline constexpr auto radeonR9R7200 = std::to_array<CatalogueRow>({
     {"R9 295X2", 500, Basis::BoardPower, "UNVERIFIED: maker page not in the search store; read at https://www.game-debate.com/hardware/index.php?gid=2101&graphics=Radeon%20R9%20295X2"},  // 'rated board TDP of 500W'
@@ -416,6 +436,7 @@ inline constexpr auto nvidiaSeries = std::to_array<Family>({
     {"Серия RTX 30", geForceRTX30},
     {"Серия RTX 20", geForceRTX20},
     {"Серия GTX 16", geForceGTX16},
+    {"Серия TITAN", nvidiaTitan},
     {"Серия GTX 10", geForceGTX10},
     {"Серия 9xx", geForce9xx},
     {"Серия 7xx", geForce7xx},
@@ -453,8 +474,8 @@ inline constexpr auto intelSeries = std::to_array<Family>({
     {"Серия Arc A", arcA},
 });
 
-static_assert(RowCount(nvidiaSeries) == 58 + 88);
-static_assert(RowCount(atiSeries) == 38 + 65);
+static_assert(RowCount(nvidiaSeries) == 58 + 96);
+static_assert(RowCount(atiSeries) == 38 + 73);
 static_assert(RowCount(intelSeries) == 8);
 
 // The vendor list's entries in its order: ATI first, then NVIDIA, then Intel, which

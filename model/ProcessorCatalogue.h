@@ -396,8 +396,9 @@ inline constexpr auto intelCoreUltra200S = std::to_array<CatalogueRow>({
     {"Ultra 7 265KF", 250, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party table of figures at https://github.com/JL-20191210/docsify/blob/a4df8c38f3b798d6729c13b4319891226917cb6d/%E8%A3%85%E6%9C%BA/Intel%E6%A1%8C%E9%9D%A2%E5%A4%84%E7%90%86%E5%99%A8%E8%A7%84%E6%A0%BC.md"},  // base/turbo power 125/250 W per the table; MTP taken as the turbo figure
     {"Ultra 5 245K", 159, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party table of figures at https://github.com/JL-20191210/docsify/blob/a4df8c38f3b798d6729c13b4319891226917cb6d/%E8%A3%85%E6%9C%BA/Intel%E6%A1%8C%E9%9D%A2%E5%A4%84%E7%90%86%E5%99%A8%E8%A7%84%E6%A0%BC.md"},  // base/turbo power 125/159 W per the table; MTP taken as the turbo figure
     {"Ultra 5 245KF", 159, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party table of figures at https://github.com/JL-20191210/docsify/blob/a4df8c38f3b798d6729c13b4319891226917cb6d/%E8%A3%85%E6%9C%BA/Intel%E6%A1%8C%E9%9D%A2%E5%A4%84%E7%90%86%E5%99%A8%E8%A7%84%E6%A0%BC.md"},  // base/turbo power 125/159 W per the table; MTP taken as the turbo figure
+    {"Ultra 5 225F", 121, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a public GitHub file (a PC builder's seed table of brand, model, socket, memory type, wattage, cores, price and score; the index did not name its repository; index file id 62)"},  // a single weak source: its column is "wattage", taken as the MTP because its other Intel rows are the MTPs (245K 159, 265K 250, 285K 250, 14900K 253 W); the Ultra 9 285, 7 265/265F, 5 245/235/225 and T models exist, but no MTP was read for them
 });
-static_assert(intelCoreUltra200S.size() == 5);
+static_assert(intelCoreUltra200S.size() == 6);
 
 inline constexpr auto intelCore14thGen = std::to_array<CatalogueRow>({
     {"i9-14900KS", 253, Basis::MaximumTurboPower, "UNVERIFIED: intel.com/ark pages not in the search store; read in a third-party table of figures at https://github.com/JL-20191210/docsify/blob/a4df8c38f3b798d6729c13b4319891226917cb6d/%E8%A3%85%E6%9C%BA/Intel%E6%A1%8C%E9%9D%A2%E5%A4%84%E7%90%86%E5%99%A8%E8%A7%84%E6%A0%BC.md"},  // base/turbo power 150/253 W per the table; MTP taken as the turbo figure
@@ -817,6 +818,6 @@ inline constexpr auto intelFamilies = std::to_array<Family>({
     {"Intel Core 2", intelCore2},
 });
 
-static_assert(RowCount(amdFamilies) + RowCount(intelFamilies) == 143 + 517);
+static_assert(RowCount(amdFamilies) + RowCount(intelFamilies) == 143 + 518);
 
 inline constexpr auto processorVendors = std::to_array<std::string_view>({"AMD", "INTEL", "----------"});
