@@ -79,6 +79,9 @@ void TodaysPartsTest::onePart_data() {
     // AM5: the socket power limit is 1.35 times the TDP, here 120 W.
     QTest::newRow("Ryzen 7 9800X3D") << QStringList{"1", "AMD", "2", "AMD Ryzen 9000"} << "Ryzen 7 9800X3D"
                                      << "Label1" << 120 * 135 / 100 << "AMD PPT";
+    // A series that came after the others had their lists: its list is made too.
+    QTest::newRow("TITAN RTX") << QStringList{"16", "NVIDIA", "17", "Серия TITAN"} << "TITAN RTX"
+                               << "Label2" << 280 << "полная мощность платы, TBP";
     QTest::newRow("DDR5") << QStringList{"34"} << "DDR5 6000MHz"
                           << "Label3" << 5 << "на модуль, по данным производителя";
     QTest::newRow("PCIe 5.0 NVMe SSD") << QStringList{"36"} << "NVMe PCIe 5.0"
